@@ -1,0 +1,51 @@
+// An in-memory text box, status bar and clipboard with the semantics of the
+// real controls: for unit tests, fuzzing and logic that works without a window.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "text_box.h"
+
+class MemoryTextBox : public TextBox {
+public:
+    MemoryTextBox() = default;
+    explicit MemoryTextBox(std::string text, TextPos caret = 0);
+
+    std::string Text() const override { return text_; }
+    void SetText(const std::string& text) override;
+    TextPos SelectionStart() const override { return start_; }
+    TextPos SelectionLength() const override { return length_; }
+    void SetSelectionStart(TextPos start) override;
+    void SetSelectionLength(TextPos length) override;
+    std::string SelectedText() const override;
+    void ReplaceSelection(const std::string& text) override;
+
+    int ChangeCount() const { return changes_; }
+
+private:
+    std::string text_;
+    TextPos start_ = 0;
+    TextPos length_ = 0;
+    int changes_ = 0;
+};
+
+class MemoryStatusBar : public StatusBar {
+public:
+    void SetPartText(int part, const std::string& text) override;
+    std::string PartText(int part) const override;
+
+private:
+    std::array<std::string, 4> parts_;
+};
+
+class MemoryClipboard : public ClipboardSink {
+public:
+    void PutText(const std::string& text) override { text_ = text; ++puts_; }
+    const std::string& Text() const { return text_; }
+    int PutCount() const { return puts_; }
+
+private:
+    std::string text_;
+    int puts_ = 0;
+};
