@@ -27,6 +27,10 @@ public:
 
     EngineState& State() { return state_; }
 
+    // How many failure messages the engine has shown so far; lets a caller
+    // tell whether the evaluations it ran all went through.
+    int FailureCount() const { return failureCount_; }
+
 private:
     struct Request;
 
@@ -34,6 +38,8 @@ private:
     bool FractionFirstPass(Request& request);
     bool EvaluateExpression(Request& request);
     bool ResultStage(Request& request);
+    void CutSelection(TextPos start, TextPos end);
+    void InsertAtCaret(const std::string& text);
     void AppendHistoryRecord(const std::string& expression, const std::string& result);
     void Fail(const std::string& message);
 
@@ -42,4 +48,5 @@ private:
     ClipboardSink& clipboard_;
     const Settings& settings_;
     EngineState& state_;
+    int failureCount_ = 0;
 };

@@ -30,7 +30,10 @@ double RoundToPlaces(double x, int places = 0);
 // zero; the low 32 bits as a signed integer. NaN and infinities give 0.
 std::int32_t IntegerPart(double x);
 
-// x divided by the divisor, the quotient cut toward zero.
+// x divided by the divisor; the quotient is taken as its 13-digit text and
+// then cut toward zero, so 0.3 \ 0.1 gives 3 (the binary quotient is just
+// below 3). No 32-bit wrap: 1e10 \ 1 gives 1e10. A non-finite quotient is
+// returned as it is; callers test it first.
 double IntegerDivide(double x, double divisor);
 
 // Rounded to `places` when places >= 0 (then padded to exactly that many

@@ -9,6 +9,10 @@
 // Digit, "." or "/" (the fraction bar).
 bool IsNumberChar(char ch);
 
+// True when the bytes just before 0-based `offset` are `pattern` and the
+// first of them starts a character (a trail byte never matches).
+bool PrecededBy(const std::string& text, TextPos offset, const std::string& pattern);
+
 // Scans the number run that starts at 0-based offset `offset` of
 // `normalised`, appends it to `tokens` as one token and returns the offset
 // just behind it. On failure returns -1 with `message` set.

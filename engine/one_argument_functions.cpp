@@ -1,0 +1,157 @@
+// The one-argument tokens: prefix functions, the sign "~" and the postfix
+// operators "!", "%" and "‰". Each replaces the top of the operand stack.
+#include <array>
+#include <cmath>
+
+#include "functions.h"
+#include "messages.h"
+#include "number_rules.h"
+#include "postfix_evaluation.h"
+#include "settings.h"
+#include "text_rules.h"
+
+namespace {
+
+constexpr double kPi = 3.141592653589793;
+// Returned by the arc functions for an argument outside [-1, 1].
+constexpr double kOutOfRange = 555.0;
+constexpr double kFactorialLimit = 150.0;
+
+const char* const kFunctionErrorPrefix = "  [运算错误]_";
+const char* const kEmptyArgumentSuffix = "函数参数不能为空！";
+const char* const kTooManyPrefix = "  [运算错误]_为";
+const char* const kTooManySuffix = "函数提供过多的参数，函数参数必须为1个！";
+const char* const kSineError = "  [运算错误]_正弦运算错误或溢出！";
+const char* const kCosineError = "  [运算错误]_余弦运算错误或溢出！";
+const char* const kTangentError = "  [运算错误]_正切运算错误或溢出！";
+const char* const kSquareRootError = "  [运算错误]_平方根运算错误或溢出！";
+const char* const kArcSineRange = "  [运算错误]_正弦值只能在-1～1之间！";
+const char* const kArcCosineRange = "  [运算错误]_余弦值只能在-1～1之间！";
+const char* const kSinhError = "  [运算错误]_sinh函数运算错误！";
+const char* const kCoshError = "  [运算错误]_cosh函数运算错误！";
+const char* const kTanhError = "  [运算错误]_tanh函数运算错误！";
+const char* const kFactorialError = "  [运算错误]_阶乘的参数必须是一个整数且大于零,小于等于150！";
+
+bool Fail(EvaluationContext& context, const std::string& message) {
+    context.message = message;
+    return false;
+}
+
+bool InDegrees(const EvaluationContext& context) { return context.settings.AngleUnit == 1; }
+
+double AngleToRadians(double x, const EvaluationContext& context) {
+    return InDegrees(context) ? x / 180.0 * kPi : x;
+}
+
+double RadiansToAngle(double a, const EvaluationContext& context) {
+    return InDegrees(context) ? a / kPi * 180.0 : a;
+}
+
+bool OutsideUnitRange(double x) { return x - 1.0 > kTolerance || x - (-1.0) < -kTolerance; }
+
+// Within the tolerance beyond ±1 the square root is of a negative number and
+// the result is NaN, which the caller treats as out of range too.
+double ArcSine(double x) {
+    if (OutsideUnitRange(x)) return kOutOfRange;
+    return std::atan(x / std::sqrt(1.0 - x * x));
+}
+
+double ArcCosine(double x) {
+    if (OutsideUnitRange(x)) return kOutOfRange;
+    return 1.57079632675 - ArcSine(x);
+}
+
+bool IsOutOfRangeMark(double a) { return std::isnan(a) || std::fabs(a - kOutOfRange) <= kTolerance; }
+
+bool Factorial(double x, double& result) {
+    const bool valid = x > kTolerance && x - kFactorialLimit <= kTolerance &&
+                       std::fabs(x - IntegerPart(x)) <= kTolerance;
+    if (!valid) return false;
+    const int n = static_cast<int>(std::trunc(x));
+    result = 1.0;
+    for (int k = 1; k <= n; ++k) result *= k;
+    return true;
+}
+
+double Sinh(double x) { return (std::exp(x) - std::exp(-x)) / 2.0; }
+double Cosh(double x) { return (std::exp(x) + std::exp(-x)) / 2.0; }
+
+}  // namespace
+
+bool IsOneArgumentFunction(const std::string& token) {
+    static const std::array<const char*, 19> kTokens = {
+        "!",   "sin", "sinh", "cosh", "tanh", "~",   "cos", "tan", "sqr", "asin",
+        "acos", "atan", "abs", "exp",  "int",  "ln",  "lg",  "%",   "‰"};
+    for (const char* name : kTokens)
+        if (token == name) return true;
+    return false;
+}
+
+bool ApplyOneArgumentFunction(const std::string& token, EvaluationContext& context) {
+    std::vector<std::string>& stack = context.operandStack;
+    if (stack.empty())
+        return Fail(context, kFunctionErrorPrefix + token + kEmptyArgumentSuffix);
+    if (TextSplit(stack.back()).size() != 1)
+        return Fail(context, kTooManyPrefix + token + kTooManySuffix);
+
+    const double x = TextToNumber(stack.back());
+    double result = 0;
+    // Only these functions test their result; the others pass whatever they get.
+    const char* finiteMessage = nullptr;
+
+    if (token == "!") {
+        if (!Factorial(x, result)) return Fail(context, kFactorialError);
+    } else if (token == "~") {
+        result = x * -1.0;
+        // A negated fraction may still be shown as a fraction.
+        context.fractionInput = 1;
+    } else if (token == "sin") {
+        result = std::sin(AngleToRadians(x, context));
+        finiteMessage = kSineError;
+    } else if (token == "cos") {
+        result = std::cos(AngleToRadians(x, context));
+        finiteMessage = kCosineError;
+    } else if (token == "tan") {
+        result = std::tan(AngleToRadians(x, context));
+        finiteMessage = kTangentError;
+    } else if (token == "sqr") {
+        result = std::sqrt(x);
+        finiteMessage = kSquareRootError;
+    } else if (token == "asin" || token == "acos") {
+        const bool sine = token == "asin";
+        const double a = sine ? ArcSine(x) : ArcCosine(x);
+        if (IsOutOfRangeMark(a)) return Fail(context, sine ? kArcSineRange : kArcCosineRange);
+        result = RadiansToAngle(a, context);
+    } else if (token == "atan") {
+        result = RadiansToAngle(std::atan(x), context);
+    } else if (token == "abs") {
+        result = std::fabs(x);
+    } else if (token == "exp") {
+        result = std::exp(x);
+    } else if (token == "int") {
+        result = IntegerPart(x);
+    } else if (token == "ln") {
+        result = std::log(x);
+    } else if (token == "lg") {
+        result = std::log(x) / std::log(10.0);
+    } else if (token == "%") {
+        result = x / 100.0;
+    } else if (token == "‰") {
+        result = x / 1000.0;
+    } else if (token == "sinh") {
+        result = Sinh(x);
+        finiteMessage = kSinhError;
+    } else if (token == "cosh") {
+        result = Cosh(x);
+        finiteMessage = kCoshError;
+    } else if (token == "tanh") {
+        result = Sinh(x) / Cosh(x);
+        finiteMessage = kTanhError;
+    } else {
+        return Fail(context, msg::kUnknownOperator);
+    }
+    if (finiteMessage && !IsFinite(result)) return Fail(context, finiteMessage);
+
+    stack.back() = NumberToText(result);
+    return true;
+}

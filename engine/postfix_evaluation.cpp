@@ -1,0 +1,142 @@
+#include "postfix_evaluation.h"
+
+#include <cmath>
+
+#include "functions.h"
+#include "messages.h"
+#include "number_rules.h"
+#include "text_rules.h"
+
+namespace {
+
+const std::string kEndMark = " ";
+
+bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
+
+bool IsNumberToken(const std::string& token) {
+    if (token.empty()) return false;
+    const char first = token[0];
+    if (IsDigit(first) || first == '/') return true;
+    return (first == '+' || first == '-') && token.size() > 1;
+}
+
+bool IsTwoOperandOperator(const std::string& token) {
+    return token == "+" || token == "-" || token == "*" || token == "@" || token == "\\" ||
+           token == "^" || token == "|";
+}
+
+bool Fail(EvaluationContext& context, const char* message) {
+    context.message = message;
+    return false;
+}
+
+// Plain numbers stay as written; "/" marks a fraction literal n/d or w/n/d.
+bool PushNumber(const std::string& token, EvaluationContext& context) {
+    if (TextContains(token, ".")) context.fractionInput = 2;
+    if (!TextContains(token, "/")) {
+        context.operandStack.push_back(token);
+        return true;
+    }
+    if (context.fractionInput != 2) context.fractionInput = 1;
+    const std::vector<std::string> pieces = TextSplit(token, "/");
+    double value = 0;
+    if (pieces.size() == 3) {
+        const double denominator = TextToNumber(pieces[2]);
+        if (NearlyZero(denominator)) return Fail(context, msg::kZeroDenominator);
+        value = TextToNumber(pieces[0]) + TextToNumber(pieces[1]) / denominator;
+    } else if (pieces.size() == 2) {
+        const double denominator = TextToNumber(pieces[1]);
+        if (NearlyZero(denominator)) return Fail(context, msg::kZeroDenominator);
+        value = TextToNumber(pieces[0]) / denominator;
+    } else {
+        return Fail(context, msg::kFractionPieces);
+    }
+    context.operandStack.push_back(NumberToText(value));
+    return true;
+}
+
+bool JoinArguments(EvaluationContext& context) {
+    std::vector<std::string>& stack = context.operandStack;
+    if (stack.size() < 2) return Fail(context, msg::kMissingOperand);
+    const std::string top = stack.back();
+    stack.pop_back();
+    stack.back() += "," + top;
+    return true;
+}
+
+bool ApplyTwoOperandOperator(const std::string& token, EvaluationContext& context) {
+    std::vector<std::string>& stack = context.operandStack;
+    if (stack.size() < 2) return Fail(context, msg::kMissingOperand);
+    const std::string& left = stack[stack.size() - 2];
+    const std::string& right = stack.back();
+    if (TextSplit(left).size() != 1 || TextSplit(right).size() != 1)
+        return Fail(context, msg::kCommaMisplaced);
+    const double a = TextToNumber(left);
+    const double b = TextToNumber(right);
+
+    double result = 0;
+    const char* message = nullptr;
+    bool finite = true;
+    if (token == "+") {
+        result = a + b;
+        message = msg::kAddError;
+    } else if (token == "-") {
+        result = a - b;
+        message = msg::kSubtractError;
+    } else if (token == "*") {
+        result = a * b;
+        message = msg::kMultiplyError;
+    } else if (token == "@") {
+        result = a / b;
+        message = msg::kDivideError;
+    } else if (token == "\\") {
+        // The plain quotient catches a zero divisor before the cut.
+        finite = IsFinite(a / b);
+        if (finite) result = IntegerDivide(a, b);
+        message = msg::kIntegerDivideError;
+    } else if (token == "^") {
+        result = std::pow(a, b);
+        message = msg::kPowerError;
+    } else {  // "|": the a-th root of b
+        result = std::pow(b, 1.0 / a);
+        message = msg::kRootError;
+    }
+    if (!finite || !IsFinite(result)) return Fail(context, message);
+
+    stack.pop_back();
+    stack.back() = NumberToText(result);
+    return true;
+}
+
+}  // namespace
+
+bool EvaluatePostfix(const std::vector<std::string>& postfix, EvaluationContext& context) {
+    context.operandStack.clear();
+    context.fractionInput = 0;
+    context.message.clear();
+    for (const std::string& token : postfix) {
+        if (token == kEndMark) break;
+        bool ok = true;
+        if (token == ",") {
+            ok = JoinArguments(context);
+        } else if (IsNumberToken(token)) {
+            ok = PushNumber(token, context);
+        } else if (IsTwoOperandOperator(token)) {
+            ok = ApplyTwoOperandOperator(token, context);
+        } else if (IsOneArgumentFunction(token)) {
+            context.fractionInput = 2;
+            ok = ApplyOneArgumentFunction(token, context);
+        } else if (IsListFunction(token)) {
+            context.fractionInput = 2;
+            ok = ApplyListFunction(token, context);
+        } else {
+            ok = Fail(context, msg::kUnknownOperator);
+        }
+        if (!ok) return false;
+    }
+    // A decimal or function result is shown as a decimal; the second pass of
+    // the fraction conversion always asks for a fraction.
+    if (context.fractionInput == 2) context.fractionInput = 0;
+    if (context.evalMode == 2) context.fractionInput = 1;
+    return true;
+}

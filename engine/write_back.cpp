@@ -1,0 +1,119 @@
+// The stages after taking the expression: normalise, tokenise, convert,
+// evaluate, then write "=" and the result back or report why not.
+#include <vector>
+
+#include "engine.h"
+#include "messages.h"
+#include "normaliser.h"
+#include "number_rules.h"
+#include "postfix_conversion.h"
+#include "postfix_evaluation.h"
+#include "request.h"
+#include "result_formatting.h"
+#include "settings.h"
+#include "text_rules.h"
+#include "tokeniser.h"
+
+namespace {
+
+// A CR without its LF or an LF without its CR.
+bool HasBrokenLineEnds(const std::string& text) {
+    const size_t size = text.size();
+    for (size_t i = 0; i < size; ++i) {
+        if (text[i] == '\r' && (i + 1 >= size || text[i + 1] != '\n')) return true;
+        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool Engine::EvaluateExpression(Request& request) {
+    std::string message;
+    std::string normalised;
+    if (!NormaliseSymbols(request.expressionText, settings_, normalised, message)) {
+        Fail(message);
+        return false;
+    }
+
+    TokeniseOutcome tokens = Tokenise(normalised);
+    if (tokens.status == TokeniseStatus::Unrecognised) {
+        if (HasBrokenLineEnds(box_.Text())) {
+            // The character may be a stray line end: repair and start again once.
+            StripControlChars();
+            Evaluator();
+            return false;
+        }
+        Fail(msg::kUnknownCharacter);
+        return false;
+    }
+    if (tokens.status == TokeniseStatus::Failed) {
+        Fail(tokens.message);
+        return false;
+    }
+
+    std::vector<std::string> postfix;
+    if (!ConvertToPostfix(tokens.tokens, postfix, message)) {
+        Fail(message);
+        return false;
+    }
+
+    EvaluationContext context{state_.OperandStack, settings_, state_.EvalMode, 0, std::string()};
+    if (!EvaluatePostfix(postfix, context)) {
+        Fail(context.message);
+        return false;
+    }
+    request.fractionInput = context.fractionInput;
+    state_.RefreshLineState = 1;
+    return ResultStage(request);
+}
+
+bool Engine::ResultStage(Request& request) {
+    const std::vector<std::string>& stack = state_.OperandStack;
+    if (stack.size() != 1) {
+        Fail(msg::kCannotComplete);
+        return false;
+    }
+    const std::string value = stack.front();
+    // A joined argument list is no single value.
+    if (TextSplit(value, ",").size() != 1) {
+        Fail(msg::kCommaMisplaced);
+        return false;
+    }
+
+    if (value + " " == request.expressionText && state_.EvalMode == 0) {
+        if (!request.noEqualsOnLine) {
+            RefreshLine();
+            return false;
+        }
+        if (state_.RecordingOn) AppendHistoryRecord(request.expressionText, std::string());
+        status_.SetPartText(0, msg::kNoOperator);
+        return false;
+    }
+
+    const double x = TextToNumber(value);
+    std::string result = ResultText(x, NumberToText(x), request.resultForm, request.fractionInput, settings_);
+
+    if (result == TrimAll(request.expressionText)) {
+        RefreshLine();
+        return false;
+    }
+
+    state_.ResultProduced = true;
+    if (settings_.ResultToClipboard) clipboard_.PutText(result);
+    state_.LastResult = result;
+
+    std::string written = request.expressionHasEquals ? result : "=" + result;
+    box_.SetSelectionLength(0);  // never overwrite a live selection
+    if (state_.EvalMode == 0) box_.SetSelectionStart(request.insertionPoint);
+    if (request.spaceSuffixKind == 1) written += " ";
+    if (request.spaceSuffixKind == 2) written += "  ";
+    box_.ReplaceSelection(written);
+    if (request.spaceSuffixKind != 0) {
+        box_.SetSelectionStart(box_.SelectionStart() - request.spaceSuffixKind);
+    }
+
+    if (state_.RecordingOn) AppendHistoryRecord(request.expressionText, result);
+    if (settings_.RealTimeMode) status_.SetPartText(0, msg::kRefreshed);
+    return true;
+}

@@ -1,0 +1,84 @@
+#include "edit_box_adapter.h"
+
+#include <algorithm>
+
+#include "gbk_codec.h"
+
+std::wstring EditBoxAdapter::WideText() const {
+    const int length = GetWindowTextLengthW(edit_);
+    if (length <= 0) return std::wstring();
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(edit_, text.data(), length + 1);
+    text.resize(static_cast<size_t>(std::max(copied, 0)));
+    return text;
+}
+
+void EditBoxAdapter::UnitSelection(DWORD& start, DWORD& end) const {
+    start = 0;
+    end = 0;
+    SendMessageW(edit_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    if (end < start) std::swap(start, end);
+}
+
+void EditBoxAdapter::SelectBytes(const std::string& gbk, TextPos start, TextPos end) {
+    const TextPos size = static_cast<TextPos>(gbk.size());
+    start = std::clamp<TextPos>(start, 0, size);
+    end = std::clamp<TextPos>(end, start, size);
+    const TextPos from = UnitIndexOfByte(gbk, start);
+    const TextPos to = UnitIndexOfByte(gbk, end);
+    SendMessageW(edit_, EM_SETSEL, static_cast<WPARAM>(from), static_cast<LPARAM>(to));
+    SendMessageW(edit_, EM_SCROLLCARET, 0, 0);
+}
+
+std::string EditBoxAdapter::Text() const { return WideToGbk(WideText()); }
+
+void EditBoxAdapter::SetText(const std::string& text) {
+    SetWindowTextW(edit_, GbkToWide(text).c_str());
+    if (textChanged_) textChanged_();
+}
+
+TextPos EditBoxAdapter::SelectionStart() const {
+    DWORD start, end;
+    UnitSelection(start, end);
+    return ByteOffsetOfUnit(Text(), start);
+}
+
+TextPos EditBoxAdapter::SelectionLength() const {
+    DWORD start, end;
+    UnitSelection(start, end);
+    const std::string gbk = Text();
+    return ByteOffsetOfUnit(gbk, end) - ByteOffsetOfUnit(gbk, start);
+}
+
+void EditBoxAdapter::SetSelectionStart(TextPos start) {
+    // The byte length of the current selection carries over to the new start.
+    DWORD from, to;
+    UnitSelection(from, to);
+    const std::string gbk = Text();
+    const TextPos length = ByteOffsetOfUnit(gbk, to) - ByteOffsetOfUnit(gbk, from);
+    const TextPos newStart = std::clamp<TextPos>(start, 0, static_cast<TextPos>(gbk.size()));
+    SelectBytes(gbk, newStart, newStart + length);
+}
+
+void EditBoxAdapter::SetSelectionLength(TextPos length) {
+    DWORD from, to;
+    UnitSelection(from, to);
+    const std::string gbk = Text();
+    const TextPos start = ByteOffsetOfUnit(gbk, from);
+    SelectBytes(gbk, start, start + std::max<TextPos>(length, 0));
+}
+
+std::string EditBoxAdapter::SelectedText() const {
+    DWORD start, end;
+    UnitSelection(start, end);
+    const std::wstring wide = WideText();
+    if (start >= wide.size()) return std::string();
+    return WideToGbk(wide.substr(start, end - start));
+}
+
+void EditBoxAdapter::ReplaceSelection(const std::string& text) {
+    DWORD start, end;
+    UnitSelection(start, end);
+    if (start == end && text.empty()) return;
+    SendMessageW(edit_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(GbkToWide(text).c_str()));
+}
