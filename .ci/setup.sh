@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs everything Numerel needs on a fresh Debian 12 machine (run as root).
 # Idempotent: when every package is already there it only checks and returns.
+# With --check it installs nothing and fails when something is missing.
 set -euo pipefail
 
 packages=(
@@ -24,6 +25,19 @@ done
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   need_i386=1
 fi
+need_locale=0
+if ! locale -a 2>/dev/null | grep -qi '^zh_CN.utf8$'; then
+  need_locale=1
+fi
+
+if [ "${1:-}" = --check ]; then
+  if [ ${#missing[@]} -gt 0 ] || [ $need_i386 = 1 ] || [ $need_locale = 1 ]; then
+    echo "setup: missing ${missing[*]:-} $([ $need_locale = 1 ] && echo zh_CN.UTF-8 locale)" >&2
+    echo "setup: run this command once as root (sudo) to install them" >&2
+    exit 1
+  fi
+  exit 0
+fi
 
 if [ ${#missing[@]} -gt 0 ] || [ $need_i386 = 1 ]; then
   export DEBIAN_FRONTEND=noninteractive
@@ -32,7 +46,7 @@ if [ ${#missing[@]} -gt 0 ] || [ $need_i386 = 1 ]; then
   apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
-if ! locale -a 2>/dev/null | grep -qi '^zh_CN.utf8$'; then
+if [ $need_locale = 1 ] || ! locale -a 2>/dev/null | grep -qi '^zh_CN.utf8$'; then
   sed -i 's/^# *zh_CN.UTF-8 UTF-8/zh_CN.UTF-8 UTF-8/' /etc/locale.gen
   grep -q '^zh_CN.UTF-8 UTF-8' /etc/locale.gen || echo 'zh_CN.UTF-8 UTF-8' >> /etc/locale.gen
   locale-gen >/dev/null

@@ -46,9 +46,12 @@ TextPos CharSizeAt(const std::string& text, TextPos offset) {
 bool IsCharStart(const std::string& text, TextPos offset) {
     const TextPos size = static_cast<TextPos>(text.size());
     if (offset <= 0 || offset >= size) return offset == 0 || offset == size;
-    TextPos at = 0;
-    while (at < offset) at += CharSizeAt(text, at);
-    return at == offset;
+    // A byte below 0x80 always ends a character (alone or as a trail byte),
+    // so the characters before `offset` resynchronise at the last such
+    // byte; the lead bytes behind it pair up from there.
+    TextPos leads = 0;
+    for (TextPos at = offset - 1; at >= 0 && IsLeadByte(ByteAt(text, at)); --at) ++leads;
+    return leads % 2 == 0;
 }
 
 TextPos TextLength(const std::string& text) { return static_cast<TextPos>(text.size()); }
@@ -80,15 +83,12 @@ TextPos TextFind(const std::string& text, const std::string& pattern, TextPos st
     if (start < 1) start = 1;
     const TextPos size = TextLength(text);
     if (pattern.empty()) return start <= size ? 1 : -1;
-    TextPos found = -1;
-    ForEachCharStart(text, [&](TextPos offset) {
-        if (offset + 1 >= start && BytesMatchAt(text, offset, pattern, ignoreCase)) {
-            found = offset + 1;
-            return false;
-        }
-        return true;
-    });
-    return found;
+    TextPos offset = start - 1;
+    if (!IsCharStart(text, offset)) ++offset;  // start inside a character: go on from the next one
+    for (; offset < size; offset += CharSizeAt(text, offset)) {
+        if (BytesMatchAt(text, offset, pattern, ignoreCase)) return offset + 1;
+    }
+    return -1;
 }
 
 TextPos TextFindLast(const std::string& text, const std::string& pattern) {

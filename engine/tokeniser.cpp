@@ -6,7 +6,7 @@
 namespace {
 
 // Four-letter names first, so "sinh" is not "sin" and an "h".
-const char* const kLongNames[] = {"asin", "sinh", "acos", "cosh", "atan", "tanh", "tjfx"};
+const char* const kFourLetterNames[] = {"asin", "sinh", "acos", "cosh", "atan", "tanh", "tjfx"};
 const char* const kThreeLetterNames[] = {"sin", "cos", "sum", "tan", "sqr", "log",
                                          "exp", "abs", "int", "max", "min"};
 const char* const kTwoLetterNames[] = {"lg", "ln", "if"};
@@ -94,18 +94,16 @@ TokeniseStatus Scanner::Run(std::vector<std::string>& tokens, std::string& messa
         case '=': case ';':
             ++i;
             continue;
-        case '|':
+        case '|': {
             // A root index before it makes it the two-operand root; else a square root.
-            if (IsDigit(CharBefore(i)) || CharBefore(i) == ')') {
-                tokens.push_back("|");
-            } else {
-                tokens.push_back("sqr");
-            }
+            const char before = CharBefore(i);
+            tokens.push_back(IsDigit(before) || before == ')' ? "|" : "sqr");
             ++i;
             continue;
+        }
         default: break;
         }
-        if (TextPos length = NameAt(i, kLongNames, tokens); length > 0) {
+        if (TextPos length = NameAt(i, kFourLetterNames, tokens); length > 0) {
             i += length;
             continue;
         }

@@ -27,6 +27,8 @@ TEST(TextRules, FindsOnlyAtCharacterStarts) {
         {"1×2", "2", 1, 4},
         {"a∟b", "N", 1, -1},          // "∟" is A8 4E: its trail byte is "N"
         {"∟N", "N", 1, 3},
+        {"∟N", "N", 2, 3},            // a start inside a character goes on from the next one
+        {"∟∟N", "N", 2, 5},
         {"abcabc", "bc", 3, 5},
         {"abc", "", 1, 1},
         {"", "", 1, -1},

@@ -5,9 +5,7 @@
 #include <sstream>
 
 #include "messages.h"
-#include "normaliser.h"
 #include "number_scan.h"
-#include "settings.h"
 
 namespace {
 
@@ -115,31 +113,6 @@ TEST(NumberScan, MatchesOnlyAtCharacterStarts) {
     std::string message;
     EXPECT_EQ(ScanNumberRun("x12.5/3+1 ", 1, tokens, message), 7);
     EXPECT_EQ(tokens, (std::vector<std::string>{"12.5/3"}));
-}
-
-// Typed text through both stages.
-TEST(Tokeniser, TypedSymbolsReachTheirTokens) {
-    const Case accepted[] = {
-        {"3√8 ", "3 | 8"},  {"√9 ", "sqr 9"},   {"π ", "PI"},         {"2π ", "2 * PI"},
-        {"2pi ", "2 * PI"}, {"(1)π ", "( 1 ) * PI"}, {"1∟2∟3 ", "1/2/3"}, {"3∟4 ", "3/4"},
-        {"3/4 ", "3 @ 4"},  {"1.5∟2 ", "1.5/2"}, {"2e ", "2 * E"},     {"2sin30 ", "2 * sin 30"},
-    };
-    const Case refused[] = {
-        {"1e5 ", msg::kMissingOperator}, {"π2 ", msg::kMissingOperator},
-        {"5‰3 ", msg::kMissingOperator}, {"1.5∟2.5 ", msg::kTooManyPoints},
-    };
-    for (const Case& c : accepted) {
-        SCOPED_TRACE(c.text);
-        std::string normalised, message;
-        ASSERT_TRUE(NormaliseSymbols(c.text, Settings{}, normalised, message));
-        EXPECT_EQ(Tokenise(normalised).tokens, Tokens(c.expected));
-    }
-    for (const Case& c : refused) {
-        SCOPED_TRACE(c.text);
-        std::string normalised, message;
-        ASSERT_TRUE(NormaliseSymbols(c.text, Settings{}, normalised, message));
-        EXPECT_EQ(Tokenise(normalised).message, c.expected);
-    }
 }
 
 }  // namespace

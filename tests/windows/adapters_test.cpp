@@ -1,0 +1,105 @@
+// The engine's text box, status bar and clipboard over the real controls.
+#include "window_fixture.h"
+
+#include <commctrl.h>
+
+#include "clipboard_adapter.h"
+#include "messages.h"
+
+namespace {
+
+using EditBoxAdapterTest = WindowTest;
+
+TEST_F(EditBoxAdapterTest, KeepsGbkBytesAndMapsByteOffsetsToControlPositions) {
+    const std::string text = "1×2\r\n3";
+    box().SetText(text);
+    EXPECT_EQ(box().Text(), text);
+    wchar_t wide[16] = {};
+    GetWindowTextW(window_.Box(), wide, 16);
+    EXPECT_STREQ(wide, L"1\u00D72\r\n3");
+
+    box().SetSelectionStart(3);  // behind "1×"
+    EXPECT_EQ(UnitSelection(), std::make_pair(DWORD{2}, DWORD{2}));
+    EXPECT_EQ(box().SelectionStart(), 3);
+
+    box().SetSelectionLength(3);
+    EXPECT_EQ(UnitSelection(), std::make_pair(DWORD{2}, DWORD{5}));
+    EXPECT_EQ(box().SelectionLength(), 3);
+    EXPECT_EQ(box().SelectedText(), "2\r\n");
+
+    // A new start keeps the byte length: "×2" is selected from byte 1.
+    box().SetSelectionStart(1);
+    EXPECT_EQ(box().SelectedText(), "×2");
+    EXPECT_EQ(UnitSelection(), std::make_pair(DWORD{1}, DWORD{3}));
+
+    // An offset inside "×" lands on its start; the length is clamped at the end.
+    box().SetSelectionLength(0);
+    box().SetSelectionStart(2);
+    EXPECT_EQ(box().SelectionStart(), 1);
+    box().SetSelectionLength(50);
+    EXPECT_EQ(box().SelectedText(), "×2\r\n3");
+    box().SetSelectionStart(99);
+    EXPECT_EQ(box().SelectionStart(), 7);
+    EXPECT_EQ(box().SelectionLength(), 0);
+}
+
+TEST_F(EditBoxAdapterTest, ReplaceSelectionWritesGbkAndLeavesTheCaretBehindIt) {
+    box().SetText("1×2\r\n3");
+    box().SetSelectionStart(3);
+    box().ReplaceSelection("√");
+    EXPECT_EQ(box().Text(), "1×√2\r\n3");
+    EXPECT_EQ(box().SelectionStart(), 5);
+    EXPECT_EQ(box().SelectionLength(), 0);
+
+    box().SetSelectionStart(1);
+    box().SetSelectionLength(4);
+    box().ReplaceSelection("+");
+    EXPECT_EQ(box().Text(), "1+2\r\n3");
+    EXPECT_EQ(box().SelectionStart(), 2);
+}
+
+TEST_F(EditBoxAdapterTest, TextChangeIsReportedForWholeTextWrites) {
+    int changes = 0;
+    box().SetTextChangedHandler([&changes] { ++changes; });
+    box().SetText("1+2");
+    EXPECT_EQ(changes, 1);
+    box().SetText("");
+    EXPECT_EQ(changes, 2);
+}
+
+TEST_F(EditBoxAdapterTest, EditsTextsBeyondTheControlsDefaultLimit) {
+    const std::string longText(40000, '7');
+    box().SetText(longText);
+    box().SetSelectionStart(40000);
+    box().ReplaceSelection("×");
+    const std::string text = box().Text();
+    ASSERT_EQ(text.size(), 40002u);
+    EXPECT_EQ(text.substr(39999), "7×");
+    EXPECT_EQ(box().SelectionStart(), 40002);
+}
+
+TEST_F(WindowTest, StatusBarPartsHoldGbkText) {
+    StatusBarAdapter& status = window_.StatusText();
+    status.SetPartText(2, "真 12位精度");
+    status.SetPartText(3, "");
+    EXPECT_EQ(status.PartText(2), "真 12位精度");
+    EXPECT_EQ(status.PartText(3), "");
+    wchar_t wide[32] = {};
+    SendMessageW(window_.Status(), SB_GETTEXTW, 2, reinterpret_cast<LPARAM>(wide));
+    EXPECT_STREQ(wide, L"\u771F 12\u4F4D\u7CBE\u5EA6");
+    EXPECT_EQ(status.PartText(4), "");
+}
+
+TEST_F(WindowTest, ClipboardReceivesUnicodeText) {
+    ClipboardAdapter clipboard(window_.Handle());
+    clipboard.PutText("1×2=2");
+    ASSERT_TRUE(OpenClipboard(window_.Handle()));
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    ASSERT_NE(data, nullptr);
+    const std::wstring text(static_cast<const wchar_t*>(GlobalLock(data)));
+    GlobalUnlock(data);
+    CloseClipboard();
+    EXPECT_EQ(text, L"1\u00D72=2");
+}
+
+}  // namespace

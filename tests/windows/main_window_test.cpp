@@ -1,0 +1,119 @@
+// The main window end to end: start-up, typing, and Enter evaluating the
+// caret's line through the engine.
+#include "window_fixture.h"
+
+#include "engine_state.h"
+#include "messages.h"
+#include "text_rules.h"
+
+namespace {
+
+bool EndsWith(const std::string& text, const std::string& tail) {
+    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+void ExpectTimingMessage(const std::string& status) {
+    EXPECT_TRUE(TextStartsWith(status, msg::kTimingPrefix)) << status;
+    EXPECT_TRUE(EndsWith(status, msg::kTimingSuffix)) << status;
+}
+
+TEST_F(WindowTest, StartsWithAnEmptyBoxAndTheReadyMessage) {
+    wchar_t caption[32] = {};
+    GetWindowTextW(window_.Handle(), caption, 32);
+    EXPECT_STREQ(caption, L"Numerel");
+    EXPECT_EQ(statusMessage(), msg::kStartupReady);
+    EXPECT_EQ(box().Text(), "");
+    EXPECT_GT(SendMessageW(window_.Box(), EM_GETLIMITTEXT, 0, 0), 30000);
+    const LONG style = GetWindowLongW(window_.Box(), GWL_STYLE);
+    EXPECT_EQ(style & (ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL | WS_HSCROLL),
+              ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL | WS_HSCROLL);
+}
+
+TEST_F(WindowTest, TypedLineIsEvaluatedOnEnterWithTheTimeTaken) {
+    Type("1+2");
+    ASSERT_EQ(box().Text(), "1+2");
+    Press(VK_RETURN);
+    EXPECT_EQ(box().Text(), "1+2=3");
+    EXPECT_EQ(UnitSelection(), std::make_pair(DWORD{5}, DWORD{5}));
+    ExpectTimingMessage(statusMessage());
+}
+
+TEST_F(WindowTest, EnterTypesNoCharacterEvenWhenHeldDown) {
+    Type("7");
+    // Auto-repeated key-downs before the release.
+    PostKey(WM_KEYDOWN, VK_RETURN);
+    PostKey(WM_KEYDOWN, VK_RETURN);
+    Pump();
+    EXPECT_EQ(box().Text(), "7");
+    PostKey(WM_KEYUP, VK_RETURN);
+    Pump();
+    EXPECT_EQ(box().Text(), "7");
+    EXPECT_EQ(statusMessage(), msg::kNoOperator);
+}
+
+TEST_F(WindowTest, CtrlEnterStartsANewLineAtTheCaret) {
+    SetLine("1+2");
+    box().SetSelectionStart(1);
+    SetModifiers(true, false);
+    Press(VK_RETURN);
+    EXPECT_EQ(box().Text(), "1\r\n+2");
+    EXPECT_EQ(box().SelectionStart(), 3);
+    EXPECT_EQ(statusMessage(), msg::kStartupReady);
+
+    // Ctrl together with Shift counts as a plain Enter.
+    SetLine("2+2");
+    SetModifiers(true, true);
+    Press(VK_RETURN);
+    EXPECT_EQ(box().Text(), "2+2=4");
+}
+
+TEST_F(WindowTest, NewLineSettingSwapsEnterAndCtrlEnter) {
+    window_.CurrentSettings().EnterInsertsNewLine = true;
+    SetLine("1+2");
+    Press(VK_RETURN);
+    EXPECT_EQ(box().Text(), "1+2\r\n");
+
+    SetModifiers(true, false);
+    SetLine("2×3");
+    Press(VK_RETURN);
+    EXPECT_EQ(box().Text(), "2×3=6");
+    ExpectTimingMessage(statusMessage());
+}
+
+TEST_F(WindowTest, AfterResultOptionsRunInTheOrderOfTheKey) {
+    Settings& settings = window_.CurrentSettings();
+    settings.NewLinePasteResult = true;
+    settings.NewLineAfterResult = true;
+
+    SetLine("1+2");
+    Press(VK_RETURN);
+    EXPECT_EQ(box().Text(), "1+2=3\r\n3\r\n");
+
+    settings.EnterInsertsNewLine = true;
+    SetModifiers(true, false);
+    SetLine("2+2");
+    Press(VK_RETURN);
+    EXPECT_EQ(box().Text(), "2+2=4\r\n\r\n4");
+}
+
+TEST_F(WindowTest, FailedEvaluationKeepsTheTextAndShowsTheEngineMessage) {
+    struct Case {
+        const char* line;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"1+2米", msg::kUnknownChinese},
+        {"0÷0", msg::kDivideError},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        box().SetText("");
+        // GBK symbols reach the box as converted text, like a paste.
+        box().ReplaceSelection(c.line);
+        Press(VK_RETURN);
+        EXPECT_EQ(box().Text(), c.line);
+        EXPECT_EQ(statusMessage(), c.message);
+    }
+}
+
+}  // namespace

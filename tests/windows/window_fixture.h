@@ -1,0 +1,80 @@
+// A real main window in the test process, driven through the program's own
+// message step: posted key messages are translated into characters exactly
+// as in the running program.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "edit_box_adapter.h"
+#include "main_window.h"
+#include "message_loop.h"
+#include "status_bar_adapter.h"
+
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(window_.Create(GetModuleHandleW(nullptr), false));
+        window_.Show(SW_SHOWNOACTIVATE);
+        Pump();
+    }
+
+    void TearDown() override { SetModifiers(false, false); }
+
+    void Pump() { PumpPendingMessages(window_); }
+
+    void PostKey(UINT message, WPARAM key) {
+        const UINT scan = MapVirtualKeyW(static_cast<UINT>(key), MAPVK_VK_TO_VSC);
+        LPARAM lParam = 1 | static_cast<LPARAM>(scan) << 16;
+        if (message == WM_KEYUP) lParam |= static_cast<LPARAM>(3u << 30);  // was down, now released
+        PostMessageW(window_.Box(), message, key, lParam);
+    }
+
+    void Press(WPARAM key) {
+        PostKey(WM_KEYDOWN, key);
+        PostKey(WM_KEYUP, key);
+        Pump();
+    }
+
+    // Types digits and the keypad operators key by key.
+    void Type(const std::string& keys) {
+        for (char c : keys) {
+            WPARAM key = static_cast<unsigned char>(c);
+            if (c == '+') key = VK_ADD;
+            if (c == '-') key = VK_SUBTRACT;
+            if (c == '*') key = VK_MULTIPLY;
+            if (c == '/') key = VK_DIVIDE;
+            if (c == '.') key = VK_DECIMAL;
+            Press(key);
+        }
+    }
+
+    // Ctrl and Shift as GetKeyState reports them to the key handlers.
+    static void SetModifiers(bool ctrl, bool shift) {
+        BYTE state[256];
+        GetKeyboardState(state);
+        state[VK_CONTROL] = state[VK_LCONTROL] = ctrl ? 0x80 : 0;
+        state[VK_SHIFT] = state[VK_LSHIFT] = shift ? 0x80 : 0;
+        SetKeyboardState(state);
+    }
+
+    // Selection of the box in UTF-16 units.
+    std::pair<DWORD, DWORD> UnitSelection() {
+        DWORD start = 0, end = 0;
+        SendMessageW(window_.Box(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        return {start, end};
+    }
+
+    // Text at the end of the box, caret behind it.
+    void SetLine(const std::string& text) {
+        box().SetText(text);
+        box().SetSelectionStart(static_cast<TextPos>(text.size()));
+    }
+
+    EditBoxAdapter& box() { return window_.BoxText(); }
+    std::string statusMessage() { return window_.StatusText().PartText(0); }
+
+    MainWindow window_;
+};
