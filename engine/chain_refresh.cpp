@@ -42,11 +42,20 @@ std::string StripOldResult(const std::string& piece) {
 
 void Engine::RefreshLine() {
     if (box_.Text().empty()) return;
+    struct DepthGuard {
+        int& depth;
+        explicit DepthGuard(int& d) : depth(d) { ++depth; }
+        ~DepthGuard() { --depth; }
+    } guard(refreshDepth_);
 
     state_.RefreshActive = true;
     Evaluator();
     state_.RefreshActive = false;
     const std::string taken = state_.RefreshText;
+    // Where the line was taken out; everything the refresh puts in or the
+    // evaluations write stays inside the stretch that grows from there.
+    const TextPos start = box_.SelectionStart();
+    const TextPos sizeAfterCut = TextLength(box_.Text());
 
     const std::vector<std::string> pieces = TextSplit(taken, "=");
     if (taken.empty() || pieces.size() <= 1) {
@@ -58,24 +67,32 @@ void Engine::RefreshLine() {
     rebuilt.push_back(pieces.front());
     for (size_t i = 1; i < pieces.size(); ++i) rebuilt.push_back(StripOldResult(pieces[i]));
 
+    // While the rebuilt line is still empty it is not evaluated: an empty
+    // last line would hand the evaluator the line above instead.
+    bool lineEmpty = true;
     const int failuresBefore = failureCount_;
     for (size_t i = 0; i + 1 < rebuilt.size(); ++i) {
         InsertAtCaret(rebuilt[i]);
+        lineEmpty = lineEmpty && rebuilt[i].empty();
         state_.RefreshLineState = 0;
-        Evaluator();
+        if (!lineEmpty) Evaluator();
     }
     InsertAtCaret(rebuilt.back());
 
-    // The line an inner refresh took out, if one ran, else our own.
-    const std::string original = state_.RefreshText;
+    // A failed refresh puts back the line as this refresh took it out, even
+    // when an inner refresh took out a half-rebuilt one in the meantime.
+    const std::string& original = taken;
     // Any failed evaluation makes the refresh a failure, not only the last one.
     if (state_.RefreshLineState != 0 && failureCount_ == failuresBefore) {
         status_.SetPartText(0, msg::kRefreshed);
         return;
     }
-    state_.RefreshActive = true;
-    Evaluator();
-    state_.RefreshActive = false;
+    // That stretch goes, not the caret line: pieces may have joined into a
+    // new line break ("\r" and "\n3" of "\r=\n3"), and a result may have
+    // been written in front of pieces put in before it.
+    const TextPos end = start + TextLength(box_.Text()) - sizeAfterCut;
+    state_.RefreshText = TextMid(box_.Text(), start + 1, end - start);
+    CutSelection(start, end);
     InsertAtCaret(original);
     ++failureCount_;
     status_.SetPartText(0, msg::kRefreshFailed);

@@ -49,4 +49,7 @@ private:
     const Settings& settings_;
     EngineState& state_;
     int failureCount_ = 0;
+    // Above 0 while a chain refresh runs its evaluations: they never repair
+    // line ends, which would shift the text under the refresh's caret.
+    int refreshDepth_ = 0;
 };

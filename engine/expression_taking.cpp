@@ -16,9 +16,9 @@ struct CaretLine {
 };
 
 // The caret line: the piece of the text, split at CR LF, that holds the
-// byte at the caret; a caret at the very end of a text that ends in CR LF
-// belongs to the line above (the empty last line is not counted). The start
-// always belongs to the chosen line.
+// byte at the caret; a caret between CR and LF, or at the very end of a text
+// that ends in CR LF, belongs to the line above (the empty last line is not
+// counted). The start always belongs to the chosen line.
 CaretLine FindCaretLine(const std::string& text, TextPos caret) {
     const TextPos size = TextLength(text);
     CaretLine line;
@@ -28,7 +28,7 @@ CaretLine FindCaretLine(const std::string& text, TextPos caret) {
         const TextPos pieceEnd = breakPos < 0 ? size : breakPos - 1;
         const bool lastPiece = breakPos < 0;
         const bool nextIsTrailingEmpty = !lastPiece && pieceEnd + 2 >= size;
-        if (caret <= pieceEnd || lastPiece || nextIsTrailingEmpty) {
+        if (caret <= pieceEnd + 1 || lastPiece || nextIsTrailingEmpty) {
             line.start = pieceStart;
             line.text = text.substr(static_cast<size_t>(pieceStart), static_cast<size_t>(pieceEnd - pieceStart));
             return line;
@@ -106,15 +106,22 @@ bool Engine::TakeExpression(Request& request) {
 
     // A point behind a line break would belong to the line above: the point
     // never leaves the expression's own segment.
-    const char before = request.insertionPoint > 0 ? text[static_cast<size_t>(request.insertionPoint - 1)] : 0;
+    const TextPos segmentEnd = request.insertionPoint;
+    // A CR or LF that is the trail byte of a broken character is not a line end.
+    const bool charBefore = request.insertionPoint > 0 && IsCharStart(text, request.insertionPoint - 1);
+    const char before = charBefore ? text[static_cast<size_t>(request.insertionPoint - 1)] : 0;
     TextPos adjusted = request.insertionPoint;
     if (before == '\r') adjusted -= 1;
     if (before == '\n') adjusted -= 2;
     if (adjusted >= request.segmentStart) request.insertionPoint = adjusted;
 
     if (state_.RefreshActive) {
-        state_.RefreshText = request.lineText;
-        const TextPos end = std::max(request.insertionPoint, request.segmentStart);
+        // The cut takes the segment up to its trailing blanks, a stray line
+        // end included, and the refresh puts back exactly what was cut, so
+        // nothing is left behind twice.
+        const TextPos end = std::max(segmentEnd, request.segmentStart);
+        const std::string taken = TextMid(text, request.segmentStart + 1, end - request.segmentStart);
+        state_.RefreshText = settings_.SpaceSplitsExpressions ? taken : TrimAll(taken);
         CutSelection(request.segmentStart, end);
         state_.RefreshActive = false;
         return false;

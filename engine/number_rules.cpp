@@ -1,5 +1,7 @@
 #include "number_rules.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -11,18 +13,18 @@ namespace {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Splits x (finite, not zero) into its 13 correctly rounded significant
-// digits and the decimal exponent of the first one. The C library's own
-// exponent width and decimal point differ between platforms, so only the
-// digits and the exponent's value are read from its text.
+// digits and the decimal exponent of the first one.
 void SignificantDigits(double x, std::string& digits, int& exponent) {
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.12e", std::fabs(x));
+    const std::to_chars_result written =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(x), std::chars_format::scientific, 12);
     digits.clear();
     const char* p = buffer;
-    for (; *p && *p != 'e' && *p != 'E'; ++p) {
+    for (; p < written.ptr && *p != 'e'; ++p) {
         if (IsDigit(*p)) digits += *p;
     }
-    exponent = (*p == 'e' || *p == 'E') ? std::atoi(p + 1) : 0;
+    exponent = 0;
+    if (p < written.ptr) std::from_chars(p + (p[1] == '+' ? 2 : 1), written.ptr, exponent);
     while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
 }
 
@@ -89,7 +91,11 @@ std::string NumberToText(double x) {
 }
 
 double TextToNumber(const std::string& text) {
-    const std::string folded = ToHalfWidth(text);
+    // Folding matters only when the text holds a two-byte character.
+    const bool plain = std::none_of(text.begin(), text.end(),
+                                    [](char ch) { return IsLeadByte(static_cast<unsigned char>(ch)); });
+    const std::string foldedCopy = plain ? std::string() : ToHalfWidth(text);
+    const std::string& folded = plain ? text : foldedCopy;
     const std::size_t size = folded.size();
     std::size_t i = 0;
     while (i < size && folded[i] == ' ') ++i;
@@ -117,10 +123,16 @@ double TextToNumber(const std::string& text) {
         while (j < size && IsDigit(folded[j])) ++j;
         if (j > exponentStart) end = j;
     }
-    // strtod sees only the validated prefix, so its "inf", "nan" and hex
-    // forms can never be reached.
-    const std::string prefix = folded.substr(start, end - start);
-    return std::strtod(prefix.c_str(), nullptr);
+    // Only the validated prefix is converted, so "inf", "nan" and hex forms
+    // can never be reached. from_chars takes no "+" and leaves overflow to
+    // strtod, which gives the infinity or the tiny value the text means.
+    const std::size_t from = folded[start] == '+' ? start + 1 : start;
+    double value = 0;
+    const std::from_chars_result read = std::from_chars(folded.data() + from, folded.data() + end, value);
+    if (read.ec == std::errc::result_out_of_range) {
+        return std::strtod(folded.substr(start, end - start).c_str(), nullptr);
+    }
+    return value;
 }
 
 double RoundToPlaces(double x, int places) {

@@ -19,6 +19,7 @@ constexpr double kFactorialLimit = 150.0;
 
 const char* const kFunctionErrorPrefix = "  [运算错误]_";
 const char* const kEmptyArgumentSuffix = "函数参数不能为空！";
+const char* const kResultErrorSuffix = "函数运算错误！";
 const char* const kTooManyPrefix = "  [运算错误]_为";
 const char* const kTooManySuffix = "函数提供过多的参数，函数参数必须为1个！";
 const char* const kSineError = "  [运算错误]_正弦运算错误或溢出！";
@@ -37,14 +38,22 @@ bool Fail(EvaluationContext& context, const std::string& message) {
     return false;
 }
 
-bool InDegrees(const EvaluationContext& context) { return context.settings.AngleUnit == 1; }
-
+// Angle units: 1 degrees, 3 grads, anything else radians. Dividing first
+// makes sin30 meet the same double as π/6.
 double AngleToRadians(double x, const EvaluationContext& context) {
-    return InDegrees(context) ? x / 180.0 * kPi : x;
+    switch (context.settings.AngleUnit) {
+        case 1: return x / 180.0 * kPi;
+        case 3: return x / 200.0 * kPi;
+        default: return x;
+    }
 }
 
 double RadiansToAngle(double a, const EvaluationContext& context) {
-    return InDegrees(context) ? a / kPi * 180.0 : a;
+    switch (context.settings.AngleUnit) {
+        case 1: return a / kPi * 180.0;
+        case 3: return a / kPi * 200.0;
+        default: return a;
+    }
 }
 
 bool OutsideUnitRange(double x) { return x - 1.0 > kTolerance || x - (-1.0) < -kTolerance; }
@@ -58,7 +67,8 @@ double ArcSine(double x) {
 
 double ArcCosine(double x) {
     if (OutsideUnitRange(x)) return kOutOfRange;
-    return 1.57079632675 - ArcSine(x);
+    // π/2 to the last bit, so that acos0 is exactly 90 degrees.
+    return kPi / 2.0 - ArcSine(x);
 }
 
 bool IsOutOfRangeMark(double a) { return std::isnan(a) || std::fabs(a - kOutOfRange) <= kTolerance; }
@@ -71,6 +81,13 @@ bool Factorial(double x, double& result) {
     result = 1.0;
     for (int k = 1; k <= n; ++k) result *= k;
     return true;
+}
+
+// Toward zero after the snap of IntegerPart, but without its 32-bit wrap.
+double WholePart(double x) {
+    double whole = std::trunc(x);
+    if (std::fabs(x - whole) > 0.999999999999) whole += x < 0 ? -1.0 : 1.0;
+    return whole;
 }
 
 double Sinh(double x) { return (std::exp(x) - std::exp(-x)) / 2.0; }
@@ -89,14 +106,15 @@ bool IsOneArgumentFunction(const std::string& token) {
 
 bool ApplyOneArgumentFunction(const std::string& token, EvaluationContext& context) {
     std::vector<std::string>& stack = context.operandStack;
-    if (stack.empty())
-        return Fail(context, kFunctionErrorPrefix + token + kEmptyArgumentSuffix);
-    if (TextSplit(stack.back()).size() != 1)
-        return Fail(context, kTooManyPrefix + token + kTooManySuffix);
+    const std::size_t pieces = stack.empty() ? 0 : TextSplit(stack.back()).size();
+    if (pieces == 0) return Fail(context, kFunctionErrorPrefix + token + kEmptyArgumentSuffix);
+    if (pieces != 1) return Fail(context, kTooManyPrefix + token + kTooManySuffix);
 
     const double x = TextToNumber(stack.back());
     double result = 0;
-    // Only these functions test their result; the others pass whatever they get.
+    // Every result is tested: an infinite one would be written as "1.#INF",
+    // which reads back as the number 1. Functions without a message of their
+    // own share one naming the token.
     const char* finiteMessage = nullptr;
 
     if (token == "!") {
@@ -129,7 +147,7 @@ bool ApplyOneArgumentFunction(const std::string& token, EvaluationContext& conte
     } else if (token == "exp") {
         result = std::exp(x);
     } else if (token == "int") {
-        result = IntegerPart(x);
+        result = WholePart(x);
     } else if (token == "ln") {
         result = std::log(x);
     } else if (token == "lg") {
@@ -150,7 +168,10 @@ bool ApplyOneArgumentFunction(const std::string& token, EvaluationContext& conte
     } else {
         return Fail(context, msg::kUnknownOperator);
     }
-    if (finiteMessage && !IsFinite(result)) return Fail(context, finiteMessage);
+    if (!IsFinite(result)) {
+        return Fail(context, finiteMessage ? std::string(finiteMessage)
+                                           : kFunctionErrorPrefix + token + kResultErrorSuffix);
+    }
 
     stack.back() = NumberToText(result);
     return true;

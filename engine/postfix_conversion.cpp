@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string_view>
 
 #include "messages.h"
 
@@ -42,11 +43,14 @@ void FlushPrefixNames(std::vector<std::string>& stack, std::vector<std::string>&
 }  // namespace
 
 bool IsPrefixName(const std::string& token) {
-    static const std::array<const char*, 22> kNames = {
+    // Most tokens are numbers and operators: rule them out before comparing names.
+    if (token.empty() || token.size() > 4) return false;
+    if (token[0] == '~') return token.size() == 1;
+    if (token[0] < 'a' || token[0] > 'z') return false;
+    static constexpr std::array<std::string_view, 21> kNames = {
         "sin", "cos", "sum", "sinh", "cosh", "tanh", "tjfx", "tan", "sqr", "log", "asin",
-        "acos", "atan", "exp", "ln", "if", "lg", "abs", "int", "~", "max", "min"};
-    return std::any_of(kNames.begin(), kNames.end(),
-                       [&](const char* name) { return token == name; });
+        "acos", "atan", "exp", "ln", "if", "lg", "abs", "int", "max", "min"};
+    return std::find(kNames.begin(), kNames.end(), std::string_view(token)) != kNames.end();
 }
 
 bool ConvertToPostfix(const std::vector<std::string>& tokens, std::vector<std::string>& postfix,

@@ -18,7 +18,9 @@ std::string FormatNumber(const std::string& text, const Settings& settings);
 // no fraction fits the digit limits.
 std::string DecimalToFraction(const std::string& text, int kind, const Settings& settings);
 
-// The fraction search: N/D from 1/2 upward, N or D stepped by one, until
-// N/D lies within about 1e-12 of f (0 < f < 1). False when N and D together
-// reach nine digits first. Up to some ten million rounds for f near 1e-7.
-bool FindFractionByWalk(double f, long long& numerator, long long& denominator);
+// The fraction DecimalToFraction writes for the fraction part f: the one
+// the walk from 1/2 would stop at (N grows while N/D lies more than about
+// 1e-12 below f, D while it lies above), found by a Stern-Brocot descent in
+// a number of steps that grows with the logarithm of D. False where the walk
+// gives up: when N and D together reach nine digits first.
+bool FindFraction(double f, long long& numerator, long long& denominator);

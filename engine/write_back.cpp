@@ -26,6 +26,17 @@ bool HasBrokenLineEnds(const std::string& text) {
     return false;
 }
 
+// Where an offset lands once the line ends are repaired: every CR goes,
+// every LF becomes CR LF.
+TextPos OffsetAfterRepair(const std::string& text, TextPos offset) {
+    TextPos repaired = 0;
+    for (TextPos i = 0; i < offset && i < static_cast<TextPos>(text.size()); ++i) {
+        const char ch = text[static_cast<size_t>(i)];
+        repaired += ch == '\r' ? 0 : (ch == '\n' ? 2 : 1);
+    }
+    return repaired;
+}
+
 }  // namespace
 
 bool Engine::EvaluateExpression(Request& request) {
@@ -38,9 +49,15 @@ bool Engine::EvaluateExpression(Request& request) {
 
     TokeniseOutcome tokens = Tokenise(normalised);
     if (tokens.status == TokeniseStatus::Unrecognised) {
-        if (HasBrokenLineEnds(box_.Text())) {
-            // The character may be a stray line end: repair and start again once.
+        const std::string text = box_.Text();
+        if (refreshDepth_ == 0 && HasBrokenLineEnds(text)) {
+            // The character may be a stray line end: repair and start again
+            // once, with the caret behind the same character as before, so
+            // the retry takes the same line and writes where this one would.
+            const TextPos caret = OffsetAfterRepair(text, box_.SelectionStart());
             StripControlChars();
+            box_.SetSelectionLength(0);
+            box_.SetSelectionStart(caret);
             Evaluator();
             return false;
         }

@@ -38,10 +38,20 @@ TEST(OneArgumentFunctions, Compute) {
         {"90 tan", 1, "1.63312393532e+016"},  // huge, but not an error
         {"1 asin", 1, "90"},
         {"0.5 asin", 1, "30"},
-        {"0 acos", 1, "89.99999999743"},
+        {"0 acos", 1, "90"},
+        {"0.5 acos", 1, "60"},
+        {"1 ~ acos", 1, "180"},
         {"1 atan", 1, "45"},
         {"100 sin", 2, "-0.5063656411098"},
-        {"100 sin", 3, "-0.5063656411098"},
+        {"1 atan", 2, "0.7853981633974"},
+        {"0 acos", 2, "1.570796326795"},
+        {"100 sin", 3, "1"},
+        {"200 cos", 3, "-1"},
+        {"50 tan", 3, "1"},
+        {"1 asin", 3, "100"},
+        {"0 acos", 3, "100"},
+        {"1 atan", 3, "50"},
+        {"30 sin", 0, "-0.9880316240929"},  // an unknown unit computes in radians
         {"16 sqr", 1, "4"},
         {"1 tanh", 1, "0.7615941559558"},
         {"3 !", 1, "6"},
@@ -52,10 +62,14 @@ TEST(OneArgumentFunctions, Compute) {
         {"4 ~ abs", 1, "4"},
         {"2.7 ~ int", 1, "-2"},
         {"2.9999999999999 int", 1, "3"},
-        {"3000000000 int", 1, "-1294967296"},
+        {"2.9999999999999 ~ int", 1, "-3"},
+        {"0.99999999999 int", 1, "0"},
+        {"3000000000 int", 1, "3000000000"},
+        {"3000000000.7 ~ int", 1, "-3000000000"},
+        {"1e20 int", 1, "1e+020"},
         {"50 %", 1, "0.5"},
         {"500 ‰", 1, "0.5"},
-        {"0 ln", 1, "-1.#INF"},  // no finite test: passed on as written
+        {"709 exp", 1, "8.218407461555e+307"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.postfix) + " unit " + std::to_string(c.angleUnit));
@@ -86,6 +100,20 @@ TEST(OneArgumentFunctions, RefuseWithTheirOwnMessages) {
         {"~", "  [运算错误]_~函数参数不能为空！"},
         {"!", "  [运算错误]_!函数参数不能为空！"},
         {"lg", "  [运算错误]_lg函数参数不能为空！"},
+        // Results that are not finite never reach the stack.
+        {"0 ln", "  [运算错误]_ln函数运算错误！"},
+        {"1 ~ ln", "  [运算错误]_ln函数运算错误！"},
+        {"1000 exp", "  [运算错误]_exp函数运算错误！"},
+        {"0 lg", "  [运算错误]_lg函数运算错误！"},
+        {"1 ~ lg", "  [运算错误]_lg函数运算错误！"},
+        {"1e999 abs", "  [运算错误]_abs函数运算错误！"},
+        {"1e999 int", "  [运算错误]_int函数运算错误！"},
+        {"1e999 %", "  [运算错误]_%函数运算错误！"},
+        {"1e999 ‰", "  [运算错误]_‰函数运算错误！"},
+        {"1e999 ~", "  [运算错误]_~函数运算错误！"},
+        {"1e999 sin", "  [运算错误]_正弦运算错误或溢出！"},
+        {"1e999 cos", "  [运算错误]_余弦运算错误或溢出！"},
+        {"1e999 tan", "  [运算错误]_正切运算错误或溢出！"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.postfix);
@@ -93,6 +121,14 @@ TEST(OneArgumentFunctions, RefuseWithTheirOwnMessages) {
         EXPECT_FALSE(out.ok);
         EXPECT_EQ(out.message, c.message);
     }
+}
+
+TEST(OneArgumentFunctions, AnEmptyArgumentIsMissingNotTooMany) {
+    std::vector<std::string> stack{""};
+    Settings settings;
+    EvaluationContext context{stack, settings, 0, 0, {}};
+    EXPECT_FALSE(ApplyOneArgumentFunction("sqr", context));
+    EXPECT_EQ(context.message, "  [运算错误]_sqr函数参数不能为空！");
 }
 
 TEST(OneArgumentFunctions, OnlyTheSignKeepsAFraction) {

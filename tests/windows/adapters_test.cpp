@@ -68,13 +68,15 @@ TEST_F(EditBoxAdapterTest, TextChangeIsReportedForWholeTextWrites) {
 }
 
 TEST_F(EditBoxAdapterTest, EditsTextsBeyondTheControlsDefaultLimit) {
-    const std::string longText(40000, '7');
+    // 500 lines of 80 bytes: past the control's default limit of 30,000.
+    std::string longText;
+    for (int line = 0; line < 500; ++line) longText += std::string(78, '7') + "\r\n";
     box().SetText(longText);
     box().SetSelectionStart(40000);
     box().ReplaceSelection("×");
     const std::string text = box().Text();
     ASSERT_EQ(text.size(), 40002u);
-    EXPECT_EQ(text.substr(39999), "7×");
+    EXPECT_EQ(text.substr(39997), "7\r\n×");
     EXPECT_EQ(box().SelectionStart(), 40002);
 }
 

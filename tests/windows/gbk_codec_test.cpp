@@ -34,10 +34,10 @@ TEST(GbkCodec, KeepsOneUnitPerCharacterForTextWithoutAGbkForm) {
         const char* gbk;
     };
     const Case cases[] = {
-        {L"a\u00E9b", "a?b"},                // no GBK form
+        {L"a\uAC00b", "a?b"},                // Hangul: no GBK form
         {L"1\U0001F600" L"2", "1??2"},        // a surrogate pair: one "?" per unit
         {L"\u20AC5", "?5"},                  // code page 936 writes the euro as a single byte 0x80
-        {L"\u00D7\u00E9\u00D7", "×?×"},
+        {L"\u00D7\uAC00\u00D7", "×?×"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.gbk);

@@ -23,7 +23,7 @@ TEST_F(WindowTest, StartsWithAnEmptyBoxAndTheReadyMessage) {
     EXPECT_STREQ(caption, L"Numerel");
     EXPECT_EQ(statusMessage(), msg::kStartupReady);
     EXPECT_EQ(box().Text(), "");
-    EXPECT_GT(SendMessageW(window_.Box(), EM_GETLIMITTEXT, 0, 0), 30000);
+    EXPECT_GT(static_cast<DWORD>(SendMessageW(window_.Box(), EM_GETLIMITTEXT, 0, 0)), 30000u);
     const LONG style = GetWindowLongW(window_.Box(), GWL_STYLE);
     EXPECT_EQ(style & (ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL | WS_HSCROLL),
               ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL | WS_HSCROLL);

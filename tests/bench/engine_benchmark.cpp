@@ -1,0 +1,183 @@
+// Evaluations per second through the whole engine on the in-memory text box,
+// the fraction search before and after, and a floor: only scanning the same
+// lines and converting their numbers with strtod. Run by bench.sh.
+//
+// Each line is loaded into the box before every evaluation (the evaluation
+// appends its result); "load" measures the loading alone, so the evaluation
+// costs about the difference.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "engine.h"
+#include "fraction_walk_reference.h"
+#include "memory_text_box.h"
+#include "result_formatting.h"
+#include "settings.h"
+
+namespace {
+
+enum class Action { Evaluate, Refresh };
+
+struct Line {
+    std::string name;
+    std::string text;
+    std::string expected;  // the box text after one evaluation
+    int fractionType;
+    Action action;
+};
+
+std::string Repeat(const std::string& piece, int times, const std::string& separator) {
+    std::string text;
+    for (int i = 0; i < times; ++i) {
+        if (i > 0) text += separator;
+        text += piece;
+    }
+    return text;
+}
+
+std::string ThousandArgumentSum() {
+    std::string text = "sum(";
+    for (int i = 1; i <= 1000; ++i) text += std::to_string(i) + (i < 1000 ? "," : ")");
+    return text;
+}
+
+std::vector<Line> Lines() {
+    const std::string ones = Repeat("1", 500, "+");  // 999 characters
+    const std::string nested = std::string(300, '(') + "1+2" + std::string(300, ')');
+    const std::string sum = ThousandArgumentSum();
+    return {
+        {"short_sum", "1+2", "1+2=3", 0, Action::Evaluate},
+        {"functions", "sin30+cos60", "sin30+cos60=1", 0, Action::Evaluate},
+        {"fractions", "1∟2+1∟3", "1∟2+1∟3=5∟6", 1, Action::Evaluate},
+        // Every result of the chain is stale, so all five are rewritten.
+        {"chain_of_five", "1+1=3+1=3+1=3+1=3+1=3", "1+1=2+1=3+1=4+1=5+1=6", 0, Action::Refresh},
+        {"sum_1000_args", sum, sum + "=500500", 0, Action::Evaluate},
+        {"ones_999_chars", ones, ones + "=500", 0, Action::Evaluate},
+        {"nested_300", nested, nested + "=3", 0, Action::Evaluate},
+        // The old walk spent ten million rounds on this result's fraction part.
+        {"fraction_near_1e-7", "1+1∟9999901", "1+1∟9999901=1.000000100001", 1, Action::Evaluate},
+    };
+}
+
+struct Harness {
+    MemoryTextBox box;
+    MemoryStatusBar status;
+    MemoryClipboard clipboard;
+    Settings settings;
+    EngineState state;
+    Engine engine{box, status, clipboard, settings, state};
+
+    explicit Harness(int fractionType) {
+        settings.RealTimeMode = false;
+        settings.FractionType = fractionType;
+    }
+
+    void Load(const std::string& text) {
+        box.SetText(text);
+        box.SetSelectionStart(static_cast<TextPos>(text.size()));
+    }
+
+    void Run(Action action) {
+        if (action == Action::Evaluate) {
+            engine.Evaluator();
+        } else {
+            engine.RefreshLine();
+        }
+    }
+};
+
+void LoadOnly(benchmark::State& state, const Line& line) {
+    Harness h(line.fractionType);
+    for (auto _ : state) {
+        h.Load(line.text);
+        benchmark::DoNotOptimize(h.box);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+void LoadAndEvaluate(benchmark::State& state, const Line& line) {
+    Harness h(line.fractionType);
+    h.Load(line.text);
+    h.Run(line.action);
+    if (h.box.Text() != line.expected || h.engine.FailureCount() != 0) {
+        state.SkipWithError(("unexpected result: " + h.box.Text().substr(0, 80) + " / " +
+                             h.status.PartText(0)).c_str());
+        return;
+    }
+    for (auto _ : state) {
+        h.Load(line.text);
+        h.Run(line.action);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+// The least any evaluation must do: read every byte and convert each number.
+void ScanFloor(benchmark::State& state, const Line& line) {
+    for (auto _ : state) {
+        double total = 0;
+        const char* p = line.text.c_str();
+        while (*p != '\0') {
+            if ((*p >= '0' && *p <= '9') || *p == '.') {
+                char* end = nullptr;
+                total += std::strtod(p, &end);
+                p = end > p ? end : p + 1;
+            } else {
+                ++p;
+            }
+        }
+        benchmark::DoNotOptimize(total);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+// The walk's longest: D climbs to ten million before it gives up.
+constexpr double kWalkWorst = 1e-7;
+// The most tests the search needed over three million random fraction parts.
+constexpr double kSearchWorst = 0.00011861235909499808;
+
+void FractionSearch(benchmark::State& state, bool (*search)(double, long long&, long long&),
+                    double f) {
+    long long n = 0;
+    long long d = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(search(f, n, d));
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+void DecimalToFractionWorst(benchmark::State& state) {
+    const Settings settings;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(DecimalToFraction("1.0000001", 0, settings));
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    static const std::vector<Line> lines = Lines();
+    for (const Line& line : lines) {
+        benchmark::RegisterBenchmark(("evaluate/" + line.name).c_str(), LoadAndEvaluate, line);
+        benchmark::RegisterBenchmark(("load/" + line.name).c_str(), LoadOnly, line);
+        benchmark::RegisterBenchmark(("floor/" + line.name).c_str(), ScanFloor, line);
+    }
+    benchmark::RegisterBenchmark("fraction/walk_worst", FractionSearch, FindFractionByWalk,
+                                 kWalkWorst)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("fraction/search_on_walk_worst", FractionSearch, FindFraction,
+                                 kWalkWorst);
+    benchmark::RegisterBenchmark("fraction/search_worst", FractionSearch, FindFraction,
+                                 kSearchWorst);
+    benchmark::RegisterBenchmark("fraction/DecimalToFraction_1.0000001", DecimalToFractionWorst);
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
