@@ -133,13 +133,14 @@ inline std::string ChainSkeleton(const std::string& text) {
 
 // A refresh or a written result leaves a line's chain skeleton alone. In
 // normal mode the refresh drops the line's blanks, but never the trailing
-// ones; in space-split mode each blank-separated segment is a chain of its
-// own and keeps its full-width blanks.
+// ones. In space-split mode each segment between ASCII blanks is a chain of
+// its own; full-width blanks inside it may move (results go in front of
+// trailing ones) but mean nothing.
 inline std::string LineSkeleton(const std::string& line, bool spaceSplit) {
     if (!spaceSplit) return ChainSkeleton(TrimAll(line)) + "#" + line.substr(TrimRight(line).size());
     std::string skeleton;
     for (const std::string& segment : TextSplit(line, " ")) {
-        if (!segment.empty()) skeleton += ChainSkeleton(segment) + "#";
+        if (!segment.empty()) skeleton += ChainSkeleton(TrimAll(segment)) + "#";
     }
     return skeleton;
 }
