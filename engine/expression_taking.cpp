@@ -167,7 +167,7 @@ bool Engine::FractionFirstPass(Request& request) {
         ++offset;
     }
 
-    const size_t pieces = TextSplit(expression, "∟").size();
+    const size_t pieces = TextPieceCount(expression, "∟");
     if (pieces == 0) {
         Fail(msg::kFractionNoNumber);
         return false;

@@ -69,6 +69,13 @@ std::string NumberToText(double x) {
     if (std::isnan(x)) return "-1.#IND";
     if (std::isinf(x)) return x > 0 ? "1.#INF" : "-1.#INF";
     if (x == 0) return "0";  // also negative zero
+    if (std::fabs(x) < 1e13 && std::trunc(x) == x) {
+        // Whole numbers below 1e13 have at most 13 digits: written exactly.
+        char buffer[24];
+        const std::to_chars_result written =
+            std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(x));
+        return std::string(buffer, written.ptr);
+    }
 
     std::string digits;
     int exponent = 0;

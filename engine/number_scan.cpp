@@ -22,11 +22,13 @@ bool StartsCharacter(const std::string& text, TextPos offset) {
 
 bool IsNumberChar(char ch) { return (ch >= '0' && ch <= '9') || ch == '.' || ch == '/'; }
 
-bool PrecededBy(const std::string& text, TextPos offset, const std::string& pattern) {
+bool PrecededBy(const std::string& text, TextPos offset, std::string_view pattern) {
     const TextPos start = offset - static_cast<TextPos>(pattern.size());
     if (start < 0 || offset > static_cast<TextPos>(text.size())) return false;
-    return text.compare(static_cast<size_t>(start), pattern.size(), pattern) == 0 &&
-           StartsCharacter(text, start);
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        if (text[static_cast<size_t>(start) + i] != pattern[i]) return false;
+    }
+    return StartsCharacter(text, start);
 }
 
 TextPos ScanNumberRun(const std::string& normalised, TextPos offset,

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "text_rules.h"
@@ -11,7 +12,7 @@ bool IsNumberChar(char ch);
 
 // True when the bytes just before 0-based `offset` are `pattern` and the
 // first of them starts a character (a trail byte never matches).
-bool PrecededBy(const std::string& text, TextPos offset, const std::string& pattern);
+bool PrecededBy(const std::string& text, TextPos offset, std::string_view pattern);
 
 // Scans the number run that starts at 0-based offset `offset` of
 // `normalised`, appends it to `tokens` as one token and returns the offset

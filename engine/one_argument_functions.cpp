@@ -106,7 +106,7 @@ bool IsOneArgumentFunction(const std::string& token) {
 
 bool ApplyOneArgumentFunction(const std::string& token, EvaluationContext& context) {
     std::vector<std::string>& stack = context.operandStack;
-    const std::size_t pieces = stack.empty() ? 0 : TextSplit(stack.back()).size();
+    const std::size_t pieces = stack.empty() ? 0 : TextPieceCount(stack.back());
     if (pieces == 0) return Fail(context, kFunctionErrorPrefix + token + kEmptyArgumentSuffix);
     if (pieces != 1) return Fail(context, kTooManyPrefix + token + kTooManySuffix);
 

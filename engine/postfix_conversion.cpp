@@ -5,13 +5,14 @@
 #include <string_view>
 
 #include "messages.h"
+#include "token_text.h"
 
 namespace {
 
 const std::string kEndMark = " ";
 
 bool IsPostfixOperator(const std::string& token) {
-    return token == "!" || token == "%" || token == "‰";
+    return IsTokenOneOf(token, "!%") || token == "‰";
 }
 
 bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
@@ -25,10 +26,10 @@ bool IsNumberToken(const std::string& token) {
 }
 
 bool IsMulDivOrTighter(const std::string& token) {
-    return token == "*" || token == "@" || token == "\\" || token == "^" || token == "|";
+    return IsTokenOneOf(token, "*@\\^|");
 }
 
-bool IsPowerOrRoot(const std::string& token) { return token == "^" || token == "|"; }
+bool IsPowerOrRoot(const std::string& token) { return IsTokenOneOf(token, "^|"); }
 
 void MoveTop(std::vector<std::string>& stack, std::vector<std::string>& out) {
     out.push_back(stack.back());
@@ -58,7 +59,7 @@ bool ConvertToPostfix(const std::vector<std::string>& tokens, std::vector<std::s
     std::vector<std::string> stack;
     postfix.clear();
     for (const std::string& token : tokens) {
-        if (token == kEndMark) break;
+        if (IsToken(token, ' ')) break;  // the end mark
         if (IsPrefixName(token)) {
             stack.push_back(token);
         } else if (IsPostfixOperator(token)) {
@@ -66,23 +67,23 @@ bool ConvertToPostfix(const std::vector<std::string>& tokens, std::vector<std::s
         } else if (IsNumberToken(token)) {
             postfix.push_back(token[0] == '.' ? "0" + token : token);
             FlushPrefixNames(stack, postfix);
-        } else if (token == "(") {
+        } else if (IsToken(token, '(')) {
             stack.push_back(token);
-        } else if (token == ")") {
-            while (!stack.empty() && stack.back() != "(") MoveTop(stack, postfix);
+        } else if (IsToken(token, ')')) {
+            while (!stack.empty() && !IsToken(stack.back(), '(')) MoveTop(stack, postfix);
             if (!stack.empty()) stack.pop_back();
             FlushPrefixNames(stack, postfix);
-        } else if (token == "+" || token == "-") {
-            while (!stack.empty() && stack.back() != "(" && stack.back() != ",")
+        } else if (IsTokenOneOf(token, "+-")) {
+            while (!stack.empty() && !IsTokenOneOf(stack.back(), "(,"))
                 MoveTop(stack, postfix);
             stack.push_back(token);
-        } else if (token == "*" || token == "@" || token == "\\") {
+        } else if (IsTokenOneOf(token, "*@\\")) {
             while (!stack.empty() && IsMulDivOrTighter(stack.back())) MoveTop(stack, postfix);
             stack.push_back(token);
         } else if (IsPowerOrRoot(token)) {
             while (!stack.empty() && IsPowerOrRoot(stack.back())) MoveTop(stack, postfix);
             stack.push_back(token);
-        } else if (token == ",") {
+        } else if (IsToken(token, ',')) {
             // A comma is only valid inside a bracket: it must find a "(" or an
             // earlier "," without emptying the stack.
             while (true) {
@@ -90,7 +91,7 @@ bool ConvertToPostfix(const std::vector<std::string>& tokens, std::vector<std::s
                     message = msg::kCommaMisplaced;
                     return false;
                 }
-                if (stack.back() == "(" || stack.back() == ",") break;
+                if (IsTokenOneOf(stack.back(), "(,")) break;
                 if (stack.size() == 1) {
                     message = msg::kCommaMisplaced;
                     return false;

@@ -4,12 +4,12 @@
 
 #include "functions.h"
 #include "messages.h"
+#include "token_text.h"
 #include "number_rules.h"
 #include "text_rules.h"
 
 namespace {
 
-const std::string kEndMark = " ";
 
 bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
 
@@ -21,8 +21,7 @@ bool IsNumberToken(const std::string& token) {
 }
 
 bool IsTwoOperandOperator(const std::string& token) {
-    return token == "+" || token == "-" || token == "*" || token == "@" || token == "\\" ||
-           token == "^" || token == "|";
+    return IsTokenOneOf(token, "+-*@\\^|");
 }
 
 bool Fail(EvaluationContext& context, const char* message) {
@@ -55,12 +54,22 @@ bool PushNumber(const std::string& token, EvaluationContext& context) {
     return true;
 }
 
-bool JoinArguments(EvaluationContext& context) {
+// A run of `joins` consecutive "," joins the top joins + 1 entries, the
+// lowest first: the same text as joining pairwise from the top, without
+// copying the growing list once per comma.
+bool JoinArguments(size_t joins, EvaluationContext& context) {
     std::vector<std::string>& stack = context.operandStack;
-    if (stack.size() < 2) return Fail(context, msg::kMissingOperand);
-    const std::string top = stack.back();
-    stack.pop_back();
-    stack.back() += "," + top;
+    if (stack.size() < joins + 1) return Fail(context, msg::kMissingOperand);
+    const size_t first = stack.size() - joins - 1;
+    size_t length = joins;
+    for (size_t i = first; i < stack.size(); ++i) length += stack[i].size();
+    std::string& joined = stack[first];
+    joined.reserve(length);
+    for (size_t i = first + 1; i < stack.size(); ++i) {
+        joined += ',';
+        joined += stack[i];
+    }
+    stack.resize(first + 1);
     return true;
 }
 
@@ -69,7 +78,7 @@ bool ApplyTwoOperandOperator(const std::string& token, EvaluationContext& contex
     if (stack.size() < 2) return Fail(context, msg::kMissingOperand);
     const std::string& left = stack[stack.size() - 2];
     const std::string& right = stack.back();
-    if (TextSplit(left).size() != 1 || TextSplit(right).size() != 1)
+    if (TextPieceCount(left) != 1 || TextPieceCount(right) != 1)
         return Fail(context, msg::kCommaMisplaced);
     const double a = TextToNumber(left);
     const double b = TextToNumber(right);
@@ -77,24 +86,24 @@ bool ApplyTwoOperandOperator(const std::string& token, EvaluationContext& contex
     double result = 0;
     const char* message = nullptr;
     bool finite = true;
-    if (token == "+") {
+    if (IsToken(token, '+')) {
         result = a + b;
         message = msg::kAddError;
-    } else if (token == "-") {
+    } else if (IsToken(token, '-')) {
         result = a - b;
         message = msg::kSubtractError;
-    } else if (token == "*") {
+    } else if (IsToken(token, '*')) {
         result = a * b;
         message = msg::kMultiplyError;
-    } else if (token == "@") {
+    } else if (IsToken(token, '@')) {
         result = a / b;
         message = msg::kDivideError;
-    } else if (token == "\\") {
+    } else if (IsToken(token, '\\')) {
         // The plain quotient catches a zero divisor before the cut.
         finite = IsFinite(a / b);
         if (finite) result = IntegerDivide(a, b);
         message = msg::kIntegerDivideError;
-    } else if (token == "^") {
+    } else if (IsToken(token, '^')) {
         result = std::pow(a, b);
         message = msg::kPowerError;
     } else {  // "|": the a-th root of b
@@ -114,11 +123,17 @@ bool EvaluatePostfix(const std::vector<std::string>& postfix, EvaluationContext&
     context.operandStack.clear();
     context.fractionInput = 0;
     context.message.clear();
-    for (const std::string& token : postfix) {
-        if (token == kEndMark) break;
+    for (size_t i = 0; i < postfix.size(); ++i) {
+        const std::string& token = postfix[i];
+        if (IsToken(token, ' ')) break;  // the end mark
         bool ok = true;
-        if (token == ",") {
-            ok = JoinArguments(context);
+        if (IsToken(token, ',')) {
+            size_t joins = 1;
+            while (i + 1 < postfix.size() && IsToken(postfix[i + 1], ',')) {
+                ++joins;
+                ++i;
+            }
+            ok = JoinArguments(joins, context);
         } else if (IsNumberToken(token)) {
             ok = PushNumber(token, context);
         } else if (IsTwoOperandOperator(token)) {

@@ -117,45 +117,67 @@ std::string TextReplaceAt(const std::string& text, TextPos start, TextPos count,
 }
 
 std::string TextSubstitute(const std::string& text, const std::string& from, const std::string& to) {
-    if (from.empty()) return text;
+    if (from.empty() || text.find(from) == std::string::npos) return text;
     std::string result;
     result.reserve(text.size());
     const TextPos size = TextLength(text);
+    const char first = from[0];
+    TextPos runStart = 0;  // bytes from here on are not in `result` yet
     TextPos offset = 0;
     while (offset < size) {
-        if (BytesMatchAt(text, offset, from, false)) {
+        if (text[static_cast<size_t>(offset)] == first && BytesMatchAt(text, offset, from, false)) {
+            result.append(text, static_cast<size_t>(runStart), static_cast<size_t>(offset - runStart));
             result += to;
             offset += TextLength(from);
+            runStart = offset;
         } else {
-            const TextPos step = CharSizeAt(text, offset);
-            result.append(text, static_cast<size_t>(offset), static_cast<size_t>(step));
-            offset += step;
+            offset += CharSizeAt(text, offset);
         }
     }
+    result.append(text, static_cast<size_t>(runStart), std::string::npos);
     return result;
 }
 
-std::vector<std::string> TextSplit(const std::string& text, const std::string& separator) {
-    std::vector<std::string> pieces;
-    if (text.empty()) return pieces;
-    if (separator.empty()) {
-        pieces.push_back(text);
-        return pieces;
-    }
+namespace {
+
+// Calls piece(start, length) for every piece of the split rule.
+template <typename Piece>
+void ForEachPiece(const std::string& text, const std::string& separator, Piece piece) {
+    if (text.empty()) return;
     const TextPos size = TextLength(text);
+    if (separator.empty()) {
+        piece(0, size);
+        return;
+    }
+    const char first = separator[0];
     TextPos pieceStart = 0;
     TextPos offset = 0;
     while (offset < size) {
-        if (BytesMatchAt(text, offset, separator, false)) {
-            pieces.push_back(text.substr(static_cast<size_t>(pieceStart), static_cast<size_t>(offset - pieceStart)));
+        if (text[static_cast<size_t>(offset)] == first && BytesMatchAt(text, offset, separator, false)) {
+            piece(pieceStart, offset - pieceStart);
             offset += TextLength(separator);
             pieceStart = offset;
         } else {
             offset += CharSizeAt(text, offset);
         }
     }
-    if (pieceStart < size) pieces.push_back(text.substr(static_cast<size_t>(pieceStart)));
+    if (pieceStart < size) piece(pieceStart, size - pieceStart);
+}
+
+}  // namespace
+
+std::vector<std::string> TextSplit(const std::string& text, const std::string& separator) {
+    std::vector<std::string> pieces;
+    ForEachPiece(text, separator, [&](TextPos start, TextPos length) {
+        pieces.push_back(text.substr(static_cast<size_t>(start), static_cast<size_t>(length)));
+    });
     return pieces;
+}
+
+size_t TextPieceCount(const std::string& text, const std::string& separator) {
+    size_t count = 0;
+    ForEachPiece(text, separator, [&](TextPos, TextPos) { ++count; });
+    return count;
 }
 
 bool TextStartsWith(const std::string& text, const std::string& prefix) {
@@ -163,7 +185,17 @@ bool TextStartsWith(const std::string& text, const std::string& prefix) {
 }
 
 std::string TrimAll(const std::string& text) {
-    return TextSubstitute(TextSubstitute(text, " ", ""), kFullWidthSpace, "");
+    std::string result;
+    result.reserve(text.size());
+    const TextPos size = TextLength(text);
+    for (TextPos offset = 0; offset < size;) {
+        const TextPos step = CharSizeAt(text, offset);
+        const bool blank = (step == 1 && text[static_cast<size_t>(offset)] == ' ') ||
+                           (step == 2 && BytesMatchAt(text, offset, kFullWidthSpace, false));
+        if (!blank) result.append(text, static_cast<size_t>(offset), static_cast<size_t>(step));
+        offset += step;
+    }
+    return result;
 }
 
 std::string TrimRight(const std::string& text) {
@@ -212,6 +244,10 @@ std::string ToUpper(const std::string& text) {
 }
 
 std::string ToHalfWidth(const std::string& text) {
+    // Only two-byte characters fold.
+    if (std::none_of(text.begin(), text.end(), [](char ch) { return IsLeadByte(static_cast<unsigned char>(ch)); })) {
+        return text;
+    }
     std::string result;
     result.reserve(text.size());
     ForEachCharStart(text, [&](TextPos offset) {

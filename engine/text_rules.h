@@ -44,6 +44,8 @@ std::string TextSubstitute(const std::string& text, const std::string& from, con
 // Pieces between separators; empty pieces in the middle are kept, an empty
 // piece after the last separator is dropped, an empty text gives no piece.
 std::vector<std::string> TextSplit(const std::string& text, const std::string& separator = ",");
+// The number of pieces TextSplit would give, without making them.
+size_t TextPieceCount(const std::string& text, const std::string& separator = ",");
 bool TextStartsWith(const std::string& text, const std::string& prefix);
 
 // Without any ASCII space and any full-width space.

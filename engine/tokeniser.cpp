@@ -1,6 +1,7 @@
 #include "tokeniser.h"
 
 #include "messages.h"
+#include "token_text.h"
 #include "number_scan.h"
 
 namespace {
@@ -12,7 +13,7 @@ const char* const kThreeLetterNames[] = {"sin", "cos", "sum", "tan", "sqr", "log
 const char* const kTwoLetterNames[] = {"lg", "ln", "if"};
 
 // Tokens after which "+" or "-" has no left operand and so is a sign.
-const char* const kSignContexts[] = {"*", ",", "@", "^", "-", "+", "|", "(", "\\"};
+const char kSignContexts[] = "*,@^-+|(\\";
 
 bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
 bool IsLowerLetter(char ch) { return ch >= 'a' && ch <= 'z'; }
@@ -32,7 +33,7 @@ private:
     char CharBefore(TextPos offset) const {
         if (offset <= 0) return '\0';
         const char before = text_[offset - 1];
-        return PrecededBy(text_, offset, std::string(1, before)) ? before : '\0';
+        return PrecededBy(text_, offset, std::string_view(&before, 1)) ? before : '\0';
     }
     // Returns the length of the name at `offset`, 0 when none is there.
     template <size_t N>
@@ -137,12 +138,12 @@ TokeniseStatus Scanner::Run(std::vector<std::string>& tokens, std::string& messa
     return TokeniseStatus::Ok;
 }
 
-bool StartsOperand(const std::string& token) { return token == "(" || (!token.empty() && IsDigit(token[0])); }
+bool StartsOperand(const std::string& token) {
+    return IsToken(token, '(') || (!token.empty() && IsDigit(token[0]));
+}
 
 bool AllowsSign(const std::string& previous) {
-    for (const char* context : kSignContexts) {
-        if (previous == context) return true;
-    }
+    if (IsTokenOneOf(previous, kSignContexts)) return true;
     // Function names and "0b" take their argument directly.
     return !previous.empty() && IsLowerLetter(previous.back());
 }
@@ -162,11 +163,11 @@ std::vector<std::string> ApplySignPass(const std::vector<std::string>& scanned) 
     result.reserve(scanned.size());
     for (size_t k = 0; k < scanned.size(); ++k) {
         const std::string& token = scanned[k];
-        const bool isSign = (token == "-" || token == "+") && k + 1 < scanned.size() &&
+        const bool isSign = IsTokenOneOf(token, "+-") && k + 1 < scanned.size() &&
                             StartsOperand(scanned[k + 1]) && (k == 0 || AllowsSign(scanned[k - 1]));
         if (!isSign) {
             result.push_back(token);
-        } else if (token == "-") {
+        } else if (IsToken(token, '-')) {
             result.push_back("~");
         }
     }

@@ -93,7 +93,7 @@ bool Engine::ResultStage(Request& request) {
     }
     const std::string value = stack.front();
     // A joined argument list is no single value.
-    if (TextSplit(value, ",").size() != 1) {
+    if (TextPieceCount(value) != 1) {
         Fail(msg::kCommaMisplaced);
         return false;
     }
