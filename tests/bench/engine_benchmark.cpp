@@ -12,11 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "engine.h"
+#include "engine_session.h"
 #include "fraction_walk_reference.h"
-#include "memory_text_box.h"
 #include "result_formatting.h"
-#include "settings.h"
 
 namespace {
 
@@ -63,22 +61,10 @@ std::vector<Line> Lines() {
     };
 }
 
-struct Harness {
-    MemoryTextBox box;
-    MemoryStatusBar status;
-    MemoryClipboard clipboard;
-    Settings settings;
-    EngineState state;
-    Engine engine{box, status, clipboard, settings, state};
-
+struct Harness : EngineSession {
     explicit Harness(int fractionType) {
         settings.RealTimeMode = false;
         settings.FractionType = fractionType;
-    }
-
-    void Load(const std::string& text) {
-        box.SetText(text);
-        box.SetSelectionStart(static_cast<TextPos>(text.size()));
     }
 
     void Run(Action action) {

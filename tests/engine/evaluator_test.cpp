@@ -4,29 +4,13 @@
 
 #include <functional>
 
-#include "engine.h"
-#include "memory_text_box.h"
+#include "engine_session.h"
 #include "messages.h"
-#include "settings.h"
 
 namespace {
 
-constexpr TextPos kCaretAtEnd = -1;
-
-struct Harness {
-    MemoryTextBox box;
-    MemoryStatusBar status;
-    MemoryClipboard clipboard;
-    Settings settings;
-    EngineState state;
-    Engine engine{box, status, clipboard, settings, state};
-
+struct Harness : EngineSession {
     Harness() { settings.RealTimeMode = false; }
-
-    void Load(const std::string& text, TextPos caret = kCaretAtEnd) {
-        box.SetText(text);
-        box.SetSelectionStart(caret == kCaretAtEnd ? static_cast<TextPos>(text.size()) : caret);
-    }
 };
 
 struct LineCase {

@@ -2,9 +2,7 @@
 // sees behind the expression, or the status message and an untouched line.
 #include <gtest/gtest.h>
 
-#include "engine.h"
-#include "memory_text_box.h"
-#include "settings.h"
+#include "engine_session.h"
 
 namespace {
 
@@ -17,20 +15,14 @@ struct LineCase {
 void RunLines(const std::vector<LineCase>& cases, void (*configure)(Settings&) = nullptr) {
     for (const LineCase& c : cases) {
         SCOPED_TRACE("input: " + c.input);
-        MemoryTextBox box;
-        MemoryStatusBar status;
-        MemoryClipboard clipboard;
-        Settings settings;
-        settings.RealTimeMode = false;
-        if (configure) configure(settings);
-        EngineState state;
-        Engine engine{box, status, clipboard, settings, state};
-        box.SetText(c.input);
-        box.SetSelectionStart(static_cast<TextPos>(c.input.size()));
-        const bool wrote = engine.Evaluator();
+        EngineSession session;
+        session.settings.RealTimeMode = false;
+        if (configure) configure(session.settings);
+        session.Load(c.input);
+        const bool wrote = session.engine.Evaluator();
         EXPECT_EQ(wrote, c.message.empty());
-        EXPECT_EQ(box.Text(), c.message.empty() ? c.input + "=" + c.result : c.input);
-        EXPECT_EQ(status.PartText(0), c.message);
+        EXPECT_EQ(session.box.Text(), c.message.empty() ? c.input + "=" + c.result : c.input);
+        EXPECT_EQ(session.status.PartText(0), c.message);
     }
 }
 
