@@ -3,6 +3,7 @@
 #   build/native   Release, the engine tests
 #   build/asan     Debug with AddressSanitizer and UBSan, the engine tests
 #   build/windows  32-bit Windows cross build, the window tests under Wine
+#   build/fuzz     the engine fuzzer (clang), run for a minute
 # Exits non-zero when any step fails. NUMEREL_BUILD_DIR moves the three
 # build folders and the Wine prefix elsewhere (default: build).
 set -uo pipefail
@@ -56,6 +57,10 @@ phase "build windows" configure_and_build "$out/windows" -DCMAKE_BUILD_TYPE=Rele
 
 [ $native_built = 1 ] && phase "test native" ctest --test-dir "$out/native" --output-on-failure
 [ $asan_built = 1 ] && phase "test asan" ctest --test-dir "$out/asan" --output-on-failure
+
+# The engine fuzzer (clang, libFuzzer, ASan, UBSan): about a minute, and any
+# crash, hang or broken rule fails the run.
+phase "fuzz engine" bash tests/fuzz/run_fuzzer.sh 60 "$out/fuzz"
 
 if [ $windows_built = 1 ]; then
   source .ci/wine_session.sh

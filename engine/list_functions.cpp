@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "functions.h"
@@ -12,6 +13,8 @@
 #include "postfix_evaluation.h"
 #include "statistics.h"
 #include "text_rules.h"
+
+using namespace std::string_view_literals;
 
 namespace {
 
@@ -80,8 +83,8 @@ bool StatisticsOfList(const std::vector<std::string>& pieces, EvaluationContext&
 }  // namespace
 
 bool IsListFunction(const std::string& token) {
-    return token == "log" || token == "max" || token == "min" || token == "if" ||
-           token == "tjfx" || token == "sum";
+    return token == "log"sv || token == "max"sv || token == "min"sv || token == "if"sv ||
+           token == "tjfx"sv || token == "sum"sv;
 }
 
 bool ApplyListFunction(const std::string& token, EvaluationContext& context) {
@@ -92,9 +95,9 @@ bool ApplyListFunction(const std::string& token, EvaluationContext& context) {
     const std::vector<std::string> pieces = TextSplit(stack.back());
     if (pieces.empty()) return Fail(context, empty);
 
-    if (token == "log") return Logarithm(pieces, context);
-    if (token == "if") return Choose(pieces, context);
-    if (token == "tjfx") return StatisticsOfList(pieces, context);
-    const int type = token == "max" ? kMaximumType : token == "min" ? kMinimumType : kSumType;
+    if (token == "log"sv) return Logarithm(pieces, context);
+    if (token == "if"sv) return Choose(pieces, context);
+    if (token == "tjfx"sv) return StatisticsOfList(pieces, context);
+    const int type = token == "max"sv ? kMaximumType : token == "min"sv ? kMinimumType : kSumType;
     return Summarise(token, pieces, type, context);
 }

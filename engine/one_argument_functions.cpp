@@ -2,6 +2,7 @@
 // operators "!", "%" and "‰". Each replaces the top of the operand stack.
 #include <array>
 #include <cmath>
+#include <string_view>
 
 #include "functions.h"
 #include "messages.h"
@@ -9,6 +10,8 @@
 #include "postfix_evaluation.h"
 #include "settings.h"
 #include "text_rules.h"
+
+using namespace std::string_view_literals;
 
 namespace {
 
@@ -96,10 +99,10 @@ double Cosh(double x) { return (std::exp(x) + std::exp(-x)) / 2.0; }
 }  // namespace
 
 bool IsOneArgumentFunction(const std::string& token) {
-    static const std::array<const char*, 19> kTokens = {
+    static constexpr std::array<std::string_view, 19> kTokens = {
         "!",   "sin", "sinh", "cosh", "tanh", "~",   "cos", "tan", "sqr", "asin",
         "acos", "atan", "abs", "exp",  "int",  "ln",  "lg",  "%",   "‰"};
-    for (const char* name : kTokens)
+    for (std::string_view name : kTokens)
         if (token == name) return true;
     return false;
 }
@@ -117,52 +120,52 @@ bool ApplyOneArgumentFunction(const std::string& token, EvaluationContext& conte
     // own share one naming the token.
     const char* finiteMessage = nullptr;
 
-    if (token == "!") {
+    if (token == "!"sv) {
         if (!Factorial(x, result)) return Fail(context, kFactorialError);
-    } else if (token == "~") {
+    } else if (token == "~"sv) {
         result = x * -1.0;
         // A negated fraction may still be shown as a fraction.
         context.fractionInput = 1;
-    } else if (token == "sin") {
+    } else if (token == "sin"sv) {
         result = std::sin(AngleToRadians(x, context));
         finiteMessage = kSineError;
-    } else if (token == "cos") {
+    } else if (token == "cos"sv) {
         result = std::cos(AngleToRadians(x, context));
         finiteMessage = kCosineError;
-    } else if (token == "tan") {
+    } else if (token == "tan"sv) {
         result = std::tan(AngleToRadians(x, context));
         finiteMessage = kTangentError;
-    } else if (token == "sqr") {
+    } else if (token == "sqr"sv) {
         result = std::sqrt(x);
         finiteMessage = kSquareRootError;
-    } else if (token == "asin" || token == "acos") {
-        const bool sine = token == "asin";
+    } else if (token == "asin"sv || token == "acos"sv) {
+        const bool sine = token == "asin"sv;
         const double a = sine ? ArcSine(x) : ArcCosine(x);
         if (IsOutOfRangeMark(a)) return Fail(context, sine ? kArcSineRange : kArcCosineRange);
         result = RadiansToAngle(a, context);
-    } else if (token == "atan") {
+    } else if (token == "atan"sv) {
         result = RadiansToAngle(std::atan(x), context);
-    } else if (token == "abs") {
+    } else if (token == "abs"sv) {
         result = std::fabs(x);
-    } else if (token == "exp") {
+    } else if (token == "exp"sv) {
         result = std::exp(x);
-    } else if (token == "int") {
+    } else if (token == "int"sv) {
         result = WholePart(x);
-    } else if (token == "ln") {
+    } else if (token == "ln"sv) {
         result = std::log(x);
-    } else if (token == "lg") {
+    } else if (token == "lg"sv) {
         result = std::log(x) / std::log(10.0);
-    } else if (token == "%") {
+    } else if (token == "%"sv) {
         result = x / 100.0;
-    } else if (token == "‰") {
+    } else if (token == "‰"sv) {
         result = x / 1000.0;
-    } else if (token == "sinh") {
+    } else if (token == "sinh"sv) {
         result = Sinh(x);
         finiteMessage = kSinhError;
-    } else if (token == "cosh") {
+    } else if (token == "cosh"sv) {
         result = Cosh(x);
         finiteMessage = kCoshError;
-    } else if (token == "tanh") {
+    } else if (token == "tanh"sv) {
         result = Sinh(x) / Cosh(x);
         finiteMessage = kTanhError;
     } else {

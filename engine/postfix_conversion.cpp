@@ -7,12 +7,14 @@
 #include "messages.h"
 #include "token_text.h"
 
+using namespace std::string_view_literals;
+
 namespace {
 
 const std::string kEndMark = " ";
 
 bool IsPostfixOperator(const std::string& token) {
-    return IsTokenOneOf(token, "!%") || token == "‰";
+    return IsTokenOneOf(token, "!%") || token == "‰"sv;
 }
 
 bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }

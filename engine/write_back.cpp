@@ -122,7 +122,14 @@ bool Engine::ResultStage(Request& request) {
 
     std::string written = request.expressionHasEquals ? result : "=" + result;
     box_.SetSelectionLength(0);  // never overwrite a live selection
-    if (state_.EvalMode == 0) box_.SetSelectionStart(request.insertionPoint);
+    // The second conversion pass writes where the first took the result
+    // off, unless a line-end repair since has left the caret on another
+    // line than the expression's: then behind the expression.
+    const TextPos caret = box_.SelectionStart();
+    const bool caretOnLine =
+        caret >= request.lineStart &&
+        !TextContains(TextMid(box_.Text(), request.lineStart + 1, caret - request.lineStart), "\r\n");
+    if (state_.EvalMode == 0 || !caretOnLine) box_.SetSelectionStart(request.insertionPoint);
     if (request.spaceSuffixKind == 1) written += " ";
     if (request.spaceSuffixKind == 2) written += "  ";
     box_.ReplaceSelection(written);

@@ -22,6 +22,19 @@ inline bool IsErrorMessage(const std::string& status) {
            TextStartsWith(status, "  [分数转换不能完成请求]_");
 }
 
+// Every byte of 0x80 and above leads a proper two-byte character, as in
+// any text the real edit control holds.
+inline bool IsWellFormedGbk(const std::string& text) {
+    for (size_t i = 0; i < text.size(); ++i) {
+        const unsigned char lead = static_cast<unsigned char>(text[i]);
+        if (lead < 0x80) continue;
+        if (lead == 0x80 || lead == 0xFF || i + 1 >= text.size()) return false;
+        const unsigned char trail = static_cast<unsigned char>(text[++i]);
+        if (trail < 0x40 || trail == 0x7F || trail == 0xFF) return false;
+    }
+    return true;
+}
+
 inline bool HasBrokenLineEnds(const std::string& text) {
     for (size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n')) return true;
@@ -67,20 +80,6 @@ inline Span CaretLine(const std::string& text, size_t caret) {
         const size_t brk = NextLineBreak(text, start);
         if (brk == std::string::npos) return {start, text.size()};
         if (caret <= brk + 1 || brk + 2 == text.size()) return {start, brk};
-        start = brk + 2;
-    }
-}
-
-inline std::vector<Span> Lines(const std::string& text) {
-    std::vector<Span> lines;
-    size_t start = 0;
-    for (;;) {
-        const size_t brk = NextLineBreak(text, start);
-        if (brk == std::string::npos) {
-            lines.push_back({start, text.size()});
-            return lines;
-        }
-        lines.push_back({start, brk});
         start = brk + 2;
     }
 }
@@ -134,13 +133,14 @@ inline std::string ChainSkeleton(const std::string& text) {
 // A refresh or a written result leaves a line's chain skeleton alone. In
 // normal mode the refresh drops the line's blanks, but never the trailing
 // ones. In space-split mode each segment between ASCII blanks is a chain of
-// its own; full-width blanks inside it may move (results go in front of
-// trailing ones) but mean nothing.
+// its own, refreshed with its full-width blanks (which stop the stripping of
+// an old result), but they may move (results go in front of trailing ones)
+// and mean nothing.
 inline std::string LineSkeleton(const std::string& line, bool spaceSplit) {
     if (!spaceSplit) return ChainSkeleton(TrimAll(line)) + "#" + line.substr(TrimRight(line).size());
     std::string skeleton;
     for (const std::string& segment : TextSplit(line, " ")) {
-        if (!segment.empty()) skeleton += ChainSkeleton(TrimAll(segment)) + "#";
+        if (!segment.empty()) skeleton += TrimAll(ChainSkeleton(segment)) + "#";
     }
     return skeleton;
 }

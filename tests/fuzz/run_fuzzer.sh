@@ -11,13 +11,24 @@ seconds=${1:-60}
 build=${2:-$root/build/fuzz}
 shift $(($# < 2 ? $# : 2))
 
-cmake -S "$here" -B "$build" -DCMAKE_CXX_COMPILER=clang++ >"$build.configure.log" 2>&1 ||
-  { cat "$build.configure.log"; exit 1; }
+mkdir -p "$build"
+cmake -S "$here" -B "$build" -DCMAKE_CXX_COMPILER=clang++ >"$build/configure.log" 2>&1 ||
+  { cat "$build/configure.log"; exit 1; }
 cmake --build "$build" -j"$(nproc)"
 
 rm -rf "$build/seeds"
-python3 "$here/make_seeds.py" "$here/seed_lines.txt" "$build/seeds"
+bash "$here/make_seeds.sh" "$here/seed_lines.txt" "$build/seeds"
 # The corpus grows from run to run; the seeds are rebuilt every time.
 mkdir -p "$build/corpus" "$build/findings"
-"$build/engine_fuzzer" -max_total_time="$seconds" -max_len=4096 -timeout=2 -rss_limit_mb=2048 \
-  -print_final_stats=1 -artifact_prefix="$build/findings/" "$@" "$build/corpus" "$build/seeds"
+echo "fuzzing for $seconds s (log: $build/fuzz.log)"
+if "$build/engine_fuzzer" -max_total_time="$seconds" -max_len=4096 -timeout=2 -rss_limit_mb=2048 \
+  -print_final_stats=1 -artifact_prefix="$build/findings/" "$@" "$build/corpus" "$build/seeds" \
+  >"$build/fuzz.log" 2>&1; then
+  grep -a -E '^(Done|stat::)' "$build/fuzz.log"
+else
+  status=$?
+  # The finding first: the broken rule or sanitizer report, the input, the file.
+  grep -a -A4 -E 'engine rule broken|ERROR: |runtime error|SUMMARY' "$build/fuzz.log" | head -40
+  grep -a -E 'Test unit written|^0x|Base64' "$build/fuzz.log" | tail -3
+  exit $status
+fi
