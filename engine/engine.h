@@ -38,6 +38,7 @@ private:
     bool FractionFirstPass(Request& request);
     bool EvaluateExpression(Request& request);
     bool ResultStage(Request& request);
+    bool CaretOnLine(TextPos lineStart) const;
     void CutSelection(TextPos start, TextPos end);
     void InsertAtCaret(const std::string& text);
     void AppendHistoryRecord(const std::string& expression, const std::string& result);

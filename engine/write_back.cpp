@@ -85,6 +85,13 @@ bool Engine::EvaluateExpression(Request& request) {
     return ResultStage(request);
 }
 
+// True when no line break lies between the line's start and the caret.
+bool Engine::CaretOnLine(TextPos lineStart) const {
+    const TextPos caret = box_.SelectionStart();
+    return caret >= lineStart &&
+           !TextContains(TextMid(box_.Text(), lineStart + 1, caret - lineStart), "\r\n");
+}
+
 bool Engine::ResultStage(Request& request) {
     const std::vector<std::string>& stack = state_.OperandStack;
     if (stack.size() != 1) {
@@ -125,11 +132,7 @@ bool Engine::ResultStage(Request& request) {
     // The second conversion pass writes where the first took the result
     // off, unless a line-end repair since has left the caret on another
     // line than the expression's: then behind the expression.
-    const TextPos caret = box_.SelectionStart();
-    const bool caretOnLine =
-        caret >= request.lineStart &&
-        !TextContains(TextMid(box_.Text(), request.lineStart + 1, caret - request.lineStart), "\r\n");
-    if (state_.EvalMode == 0 || !caretOnLine) box_.SetSelectionStart(request.insertionPoint);
+    if (state_.EvalMode == 0 || !CaretOnLine(request.lineStart)) box_.SetSelectionStart(request.insertionPoint);
     if (request.spaceSuffixKind == 1) written += " ";
     if (request.spaceSuffixKind == 2) written += "  ";
     box_.ReplaceSelection(written);
