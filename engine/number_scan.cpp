@@ -5,7 +5,7 @@
 namespace {
 
 // Operands that a number must not follow directly: e2, 5%3, 3!2, pi2, 5‰3.
-const char* const kOperandEnds[] = {")", "e", "%", "!", "pi", "‰"};
+constexpr std::string_view kOperandEnds[] = {")", "e", "%", "!", "pi", "‰"};
 
 // Walking back over the bytes of 0x80 and above that end just before
 // `offset`: they pair up from the first of them, so an even count means
@@ -38,7 +38,7 @@ TextPos ScanNumberRun(const std::string& normalised, TextPos offset,
         message = msg::kUnknownCharacter;
         return -1;
     }
-    for (const char* end : kOperandEnds) {
+    for (std::string_view end : kOperandEnds) {
         if (PrecededBy(normalised, offset, end)) {
             message = msg::kMissingOperator;
             return -1;

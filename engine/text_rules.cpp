@@ -185,16 +185,23 @@ bool TextStartsWith(const std::string& text, const std::string& prefix) {
 }
 
 std::string TrimAll(const std::string& text) {
+    // Only an ASCII space or a character with lead byte A1 can be a blank.
+    if (text.find_first_of(" \xA1") == std::string::npos) return text;
     std::string result;
     result.reserve(text.size());
     const TextPos size = TextLength(text);
+    TextPos runStart = 0;  // bytes from here on are not in `result` yet
     for (TextPos offset = 0; offset < size;) {
         const TextPos step = CharSizeAt(text, offset);
         const bool blank = (step == 1 && text[static_cast<size_t>(offset)] == ' ') ||
                            (step == 2 && BytesMatchAt(text, offset, kFullWidthSpace, false));
-        if (!blank) result.append(text, static_cast<size_t>(offset), static_cast<size_t>(step));
+        if (blank) {
+            result.append(text, static_cast<size_t>(runStart), static_cast<size_t>(offset - runStart));
+            runStart = offset + step;
+        }
         offset += step;
     }
+    result.append(text, static_cast<size_t>(runStart), std::string::npos);
     return result;
 }
 
