@@ -311,8 +311,7 @@ private:
         if (!lineprops::IsWellFormedGbk(before)) return std::string();
         const std::string oldLine = before.substr(o.start, o.end - o.start);
         const std::string newLine = after.substr(n.start, n.end - n.start);
-        if (lineprops::LineSkeleton(oldLine, s_.SpaceSplitsExpressions) !=
-            lineprops::LineSkeleton(newLine, s_.SpaceSplitsExpressions)) {
+        if (!lineprops::SameSkeleton(oldLine, newLine, s_.SpaceSplitsExpressions)) {
             return "line changed beyond its results";
         }
         return std::string();

@@ -84,35 +84,35 @@ inline Span CaretLine(const std::string& text, size_t caret) {
     }
 }
 
+inline bool StartsLikeAResult(const std::string& text) {
+    if (text.empty()) return false;
+    const char c = text[0];
+    return IsDigit(c) || c == '.' || c == ';' || c == ',' || text.compare(0, 2, "∟") == 0;
+}
+
 // An old result at the front of a later chain piece: a sign, then digits,
 // ".", ";", "," and fraction bars, then "×10^" with an exponent that results
 // are written with (13 and up, -5 and below). The rest is what the user typed.
-// What follows an exponent the engine never writes (".5" of "×10^-0888.5")
-// runs into the next new result and goes with it, so stripping goes on.
 inline std::string StripOldResult(const std::string& piece) {
     size_t at = 0;
     if (at < piece.size() && (piece[at] == '-' || piece[at] == '+')) ++at;
+    for (;;) {
+        if (at < piece.size() && (IsDigit(piece[at]) || piece[at] == '.' || piece[at] == ';' || piece[at] == ',')) {
+            ++at;
+        } else if (piece.compare(at, 2, "∟") == 0) {
+            at += 2;
+        } else {
+            break;
+        }
+    }
     const std::string power = "×10^";
-    for (size_t start = std::string::npos; start != at;) {
-        start = at;
-        for (;;) {
-            if (at < piece.size() && (IsDigit(piece[at]) || piece[at] == '.' || piece[at] == ';' ||
-                                      piece[at] == ',')) {
-                ++at;
-            } else if (piece.compare(at, 2, "∟") == 0) {
-                at += 2;
-            } else {
-                break;
-            }
-        }
-        if (piece.compare(at, power.size(), power) == 0) {
-            size_t end = at + power.size();
-            const size_t from = end;
-            if (end < piece.size() && piece[end] == '-') ++end;
-            while (end < piece.size() && IsDigit(piece[end])) ++end;
-            const double exponent = std::atof(piece.substr(from, end - from).c_str());
-            if (exponent >= 13 - 1e-7 || exponent <= -5 + 1e-7) at = end;
-        }
+    if (piece.compare(at, power.size(), power) == 0) {
+        size_t end = at + power.size();
+        const size_t from = end;
+        if (end < piece.size() && piece[end] == '-') ++end;
+        while (end < piece.size() && IsDigit(piece[end])) ++end;
+        const double exponent = std::atof(piece.substr(from, end - from).c_str());
+        if (exponent >= 13 - 1e-7 || exponent <= -5 + 1e-7) at = end;
     }
     return piece.substr(at);
 }
@@ -121,11 +121,20 @@ inline std::string StripOldResult(const std::string& piece) {
 // the typed continuations of the later ones, joined. Writing a result behind
 // an expression and refreshing a chain both leave it as it was (a piece that
 // did not evaluate runs into the next one, so the pieces are not separated).
-inline std::string ChainSkeleton(const std::string& text) {
+// A continuation that itself starts like a result (".5" behind an exponent
+// no result has, as in "×10^-0888.5") is ambiguous: it runs into a new
+// result, or stays when none is written; `ambiguous` says so.
+inline std::string ChainSkeleton(const std::string& text, bool& ambiguous) {
     const std::vector<std::string> pieces = TextSplit(text, "=");
     std::string skeleton;
     for (size_t i = 0; i < pieces.size(); ++i) {
-        skeleton += i == 0 ? pieces[i] : StripOldResult(pieces[i]);
+        if (i == 0) {
+            skeleton += pieces[i];
+            continue;
+        }
+        const std::string rest = StripOldResult(pieces[i]);
+        if (StartsLikeAResult(rest)) ambiguous = true;
+        skeleton += rest;
     }
     return skeleton;
 }
@@ -136,13 +145,35 @@ inline std::string ChainSkeleton(const std::string& text) {
 // its own, refreshed with its full-width blanks (which stop the stripping of
 // an old result), but they may move (results go in front of trailing ones)
 // and mean nothing.
-inline std::string LineSkeleton(const std::string& line, bool spaceSplit) {
-    if (!spaceSplit) return ChainSkeleton(TrimAll(line)) + "#" + line.substr(TrimRight(line).size());
+inline std::string LineSkeleton(const std::string& line, bool spaceSplit, bool& ambiguous) {
+    if (!spaceSplit) return ChainSkeleton(TrimAll(line), ambiguous) + "#" + line.substr(TrimRight(line).size());
     std::string skeleton;
     for (const std::string& segment : TextSplit(line, " ")) {
-        if (!segment.empty()) skeleton += TrimAll(ChainSkeleton(segment)) + "#";
+        if (!segment.empty()) skeleton += TrimAll(ChainSkeleton(segment, ambiguous)) + "#";
     }
     return skeleton;
+}
+
+// The same two lines keep their skeleton; where a continuation is ambiguous,
+// at least everything but the digits and number marks.
+inline bool SameSkeleton(const std::string& oldLine, const std::string& newLine, bool spaceSplit) {
+    bool ambiguous = false;
+    const std::string before = LineSkeleton(oldLine, spaceSplit, ambiguous);
+    const std::string after = LineSkeleton(newLine, spaceSplit, ambiguous);
+    if (before == after) return true;
+    if (!ambiguous) return false;
+    auto withoutNumbers = [](const std::string& text) {
+        std::string kept;
+        for (size_t i = 0; i < text.size(); ++i) {
+            if (text.compare(i, 2, "∟") == 0) {
+                ++i;
+            } else if (!StartsLikeAResult(text.substr(i, 1))) {
+                kept += text[i];
+            }
+        }
+        return kept;
+    };
+    return withoutNumbers(before) == withoutNumbers(after);
 }
 
 // Reads a result text as it is written behind "=": a decimal in the chosen
