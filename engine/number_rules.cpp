@@ -81,20 +81,32 @@ std::string NumberToText(double x) {
     int exponent = 0;
     SignificantDigits(x, digits, exponent);
 
-    std::string text = x < 0 ? "-" : "";
+    std::string text;
+    text.reserve(24);
+    if (x < 0) text += '-';
     if (exponent < -4 || exponent >= 13) {
         text += digits[0];
-        if (digits.size() > 1) text += "." + digits.substr(1);
+        if (digits.size() > 1) {
+            text += '.';
+            text.append(digits, 1, std::string::npos);
+        }
         return text + ExponentText(exponent);
     }
     if (exponent < 0) {
-        return text + "0." + std::string(-exponent - 1, '0') + digits;
+        text += "0.";
+        text.append(static_cast<std::size_t>(-exponent - 1), '0');
+        return text + digits;
     }
     const std::size_t wholeDigits = static_cast<std::size_t>(exponent) + 1;
     if (digits.size() <= wholeDigits) {
-        return text + digits + std::string(wholeDigits - digits.size(), '0');
+        text += digits;
+        text.append(wholeDigits - digits.size(), '0');
+        return text;
     }
-    return text + digits.substr(0, wholeDigits) + "." + digits.substr(wholeDigits);
+    text.append(digits, 0, wholeDigits);
+    text += '.';
+    text.append(digits, wholeDigits, std::string::npos);
+    return text;
 }
 
 double TextToNumber(const std::string& text) {

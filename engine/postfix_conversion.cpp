@@ -60,6 +60,7 @@ bool ConvertToPostfix(const std::vector<std::string>& tokens, std::vector<std::s
                       std::string& message) {
     std::vector<std::string> stack;
     postfix.clear();
+    postfix.reserve(tokens.size());
     for (const std::string& token : tokens) {
         if (IsToken(token, ' ')) break;  // the end mark
         if (IsPrefixName(token)) {

@@ -153,6 +153,7 @@ bool AllowsSign(const std::string& previous) {
 TokeniseOutcome Tokenise(const std::string& normalised) {
     TokeniseOutcome outcome;
     std::vector<std::string> scanned;
+    scanned.reserve(normalised.size() + 1);
     outcome.status = Scanner(normalised).Run(scanned, outcome.message);
     if (outcome.status == TokeniseStatus::Ok) outcome.tokens = ApplySignPass(scanned);
     return outcome;
