@@ -9,6 +9,7 @@
 #include <string>
 
 #include "engine.h"
+#include "engine_session.h"
 #include "line_properties.h"
 #include "memory_text_box.h"
 #include "messages.h"
@@ -81,14 +82,7 @@ inline Case Decode(const std::uint8_t* data, size_t size) {
     return c;
 }
 
-struct World {
-    MemoryTextBox box;
-    MemoryStatusBar status;
-    MemoryClipboard clipboard;
-    Settings settings;
-    EngineState state;
-    Engine engine{box, status, clipboard, settings, state};
-};
+using World = EngineSession;
 
 inline bool IsBlankRun(const std::string& text) {
     for (size_t i = 0; i < text.size(); ++i) {
