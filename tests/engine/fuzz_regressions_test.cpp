@@ -61,6 +61,11 @@ TEST(FuzzRegressions, ReadableFindings) {
         // refresh took them with it only up to the caret, not all it added.
         {"failed space-split refresh keeps the blanks", "1+2=3+y=x 5", 2, Action::Refresh, "1+2=3+y=x 5",
          msg::kRefreshFailed, true},
+        // A continuation typed as a power of ten joins the new result into
+        // what reads as one old result; the fuzzer's rules took it for a
+        // changed line. The engine keeps the text as typed.
+        {"continuation that looks like a result's exponent", "1+4=-3=×10^20×10^20", 24, Action::Refresh,
+         "1+4=5×10^20", msg::kRefreshed},
     };
     for (const Finding& f : findings) {
         SCOPED_TRACE(f.what);
@@ -118,6 +123,10 @@ TEST(FuzzRegressions, FuzzerInputs) {
         // refresh, broken GBK: an LF that is a trail byte moved the insertion point
         "fdfeff31a04effffffffffffffffffffffffffffffff323d3d3d3d3d253d3d31bd0a3dd1553d3d3dffff323d3d3d3d3d25"
         "3d3d31bd3dd1553d3d3d3dbd3dd1553dbd3dd1553d3d3d3d3d3d3d3d3d253a31faffc830272e2033",
+        // refresh: a typed "×10^…" continuation read back as the new result's exponent
+        "58332b353d2d333232313defc131616273302b353d2d333232313da1c131305e343434343434a1c131305e3434343434"
+        "343434343434345134" "0c3434343434343451340c01006d1f33343434343434343434343434343434343434343434"
+        "34345e20ff74343434341f335e20613434783b",
     };
     for (const char* hex : inputs) {
         SCOPED_TRACE(hex);

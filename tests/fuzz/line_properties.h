@@ -117,6 +117,12 @@ inline std::string StripOldResult(const std::string& piece) {
     return piece.substr(at);
 }
 
+// A continuation typed as "×10^…" joins the result written in front of it
+// into one power of ten ("5" and "×10^4444444444444" read back as one old
+// result), so it is ambiguous just like one that starts with a digit.
+inline const std::string kPowerMark = "×10^";
+inline bool StartsWithPowerMark(const std::string& text) { return text.compare(0, kPowerMark.size(), kPowerMark) == 0; }
+
 // What a chain keeps when every result is taken out: the first piece and
 // the typed continuations of the later ones, joined. Writing a result behind
 // an expression and refreshing a chain both leave it as it was (a piece that
@@ -133,7 +139,7 @@ inline std::string ChainSkeleton(const std::string& text, bool& ambiguous) {
             continue;
         }
         const std::string rest = StripOldResult(pieces[i]);
-        if (StartsLikeAResult(rest)) ambiguous = true;
+        if (StartsLikeAResult(rest) || StartsWithPowerMark(rest)) ambiguous = true;
         skeleton += rest;
     }
     return skeleton;
@@ -155,7 +161,7 @@ inline std::string LineSkeleton(const std::string& line, bool spaceSplit, bool& 
 }
 
 // The same two lines keep their skeleton; where a continuation is ambiguous,
-// at least everything but the digits and number marks.
+// at least everything but the digits, number marks and powers of ten.
 inline bool SameSkeleton(const std::string& oldLine, const std::string& newLine, bool spaceSplit) {
     bool ambiguous = false;
     const std::string before = LineSkeleton(oldLine, spaceSplit, ambiguous);
@@ -167,6 +173,8 @@ inline bool SameSkeleton(const std::string& oldLine, const std::string& newLine,
         for (size_t i = 0; i < text.size(); ++i) {
             if (text.compare(i, 2, "∟") == 0) {
                 ++i;
+            } else if (StartsWithPowerMark(text.substr(i, kPowerMark.size()))) {
+                i += kPowerMark.size() - 1;
             } else if (!StartsLikeAResult(text.substr(i, 1))) {
                 kept += text[i];
             }
