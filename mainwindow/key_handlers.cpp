@@ -1,22 +1,13 @@
 #include "key_handlers.h"
 
-#include <windows.h>
-
 #include "engine.h"
 #include "messages.h"
 #include "number_rules.h"
 #include "settings.h"
 
 namespace {
-constexpr unsigned kEnter = VK_RETURN;
-
-bool Held(int virtualKey) { return (GetKeyState(virtualKey) & 0x8000) != 0; }
+constexpr unsigned kEnter = 13;
 }  // namespace
-
-int CurrentShiftState() {
-    return (Held(VK_CONTROL) ? kShiftCtrl : 0) | (Held(VK_SHIFT) ? kShiftShift : 0) |
-           (Held(VK_MENU) ? kShiftAlt : 0);
-}
 
 KeyHandlers::KeyHandlers(TextBox& box, StatusBar& status, Engine& engine, const Settings& settings,
                          TickSource ticks)

@@ -17,9 +17,6 @@ constexpr int kShiftCtrl = 1;
 constexpr int kShiftShift = 2;
 constexpr int kShiftAlt = 4;
 
-// Shift state from the keyboard state of the current message.
-int CurrentShiftState();
-
 class KeyHandlers {
 public:
     using TickSource = std::function<std::uint32_t()>;

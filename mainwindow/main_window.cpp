@@ -9,6 +9,7 @@
 #include "engine.h"
 #include "gbk_codec.h"
 #include "key_handlers.h"
+#include "keyboard_state.h"
 #include "layout.h"
 #include "messages.h"
 #include "status_bar_adapter.h"
