@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "settings.h"
+
 std::array<int, 4> StatusPartEdges(int clientWidth) {
     // Widths scale with the window as they did in the layout the bar was
     // designed at (545 pixels wide); a part never gets a negative width.
@@ -18,4 +20,39 @@ WindowRect DefaultPlacement(int screenWidth, int screenHeight) {
     rect.Left = static_cast<int>(screenWidth * 0.25);
     rect.Top = static_cast<int>(screenHeight * 0.25);
     return rect;
+}
+
+// Sums in 64 bits: a hand-edited file may hold values near the int limits.
+bool IsOnScreen(const WindowRect& r, int screenWidth, int screenHeight) {
+    const long long left = r.Left, top = r.Top, width = r.Width;
+    return left + 10 <= screenWidth && left + width >= 10 && top + 10 <= screenHeight;
+}
+
+bool NeedsFallback(const WindowRect& r, int screenWidth, int screenHeight) {
+    const long long top = r.Top, width = r.Width;
+    // The fourth test adds the width to the top, as the window was always
+    // placed; together with the height test it keeps a sliver of a window
+    // from being restored.
+    return !IsOnScreen(r, screenWidth, screenHeight) || top + width < 355 || r.Height < 80;
+}
+
+Placement StartPlacement(const Settings& settings, int screenWidth, int screenHeight) {
+    Placement placement;
+    placement.Rect = {settings.WindowLeft, settings.WindowTop, settings.WindowWidth, settings.WindowHeight};
+    placement.State = settings.WindowState == kStateMaximised ? kStateMaximised : kStateNormal;
+    if (NeedsFallback(placement.Rect, screenWidth, screenHeight)) {
+        placement.Rect = DefaultPlacement(screenWidth, screenHeight);
+        placement.State = kStateCentred;
+    }
+    return placement;
+}
+
+BoxSize BoxSizeFor(int outerWidth, int outerHeight, const BarsShown& bars) {
+    BoxSize size{outerWidth - 7, outerHeight - 72};
+    if (!bars.Menu) size.Height += 26;
+    if (!bars.Status) size.Height += 22;
+    if (!bars.Title) size.Height += 20;
+    size.Width = std::max(0, size.Width);
+    size.Height = std::max(0, size.Height);
+    return size;
 }

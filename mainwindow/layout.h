@@ -1,7 +1,12 @@
-// Geometry of the main window that does not need a window to compute.
+// Geometry of the main window that does not need a window to compute:
+// start-up placement with its off-screen fallback, the expression box's
+// size for the bars shown, the status-bar parts, and when a placement is
+// worth remembering.
 #pragma once
 
 #include <array>
+
+struct Settings;
 
 // Right edges of the four status-bar parts for a client width: part 0 the
 // messages, part 1 line and column, part 2 the mode line, part 3 the clock
@@ -15,5 +20,41 @@ struct WindowRect {
     int Height = 0;
 };
 
+// Window states as the settings file stores them.
+constexpr int kStateNormal = 0;
+constexpr int kStateCentred = 1;
+constexpr int kStateMinimised = 2;
+constexpr int kStateMaximised = 3;
+
 // First-run placement: half the screen in each direction, centred.
 WindowRect DefaultPlacement(int screenWidth, int screenHeight);
+
+// The first three off-screen tests: the window can still be reached.
+bool IsOnScreen(const WindowRect& rect, int screenWidth, int screenHeight);
+// All five: a stored placement that fails one of them is not used.
+bool NeedsFallback(const WindowRect& rect, int screenWidth, int screenHeight);
+
+struct Placement {
+    WindowRect Rect;
+    int State = kStateNormal;
+};
+
+// The placement start-up gives the window from the stored keys (state 3
+// maximised, anything else normal), or the centred fallback.
+Placement StartPlacement(const Settings& settings, int screenWidth, int screenHeight);
+
+struct BarsShown {
+    bool Menu = true;
+    bool Status = true;
+    bool Title = true;
+};
+
+struct BoxSize {
+    int Width = 0;
+    int Height = 0;
+};
+
+// The expression box for a window of the given outer size: the outer size
+// less the frame and bars the window had as designed; each hidden bar gives
+// its height to the box.
+BoxSize BoxSizeFor(int outerWidth, int outerHeight, const BarsShown& bars);

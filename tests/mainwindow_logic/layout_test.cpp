@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "layout.h"
+#include "settings.h"
 
 namespace {
 
@@ -34,6 +35,88 @@ TEST(Layout, FirstRunPlacementIsHalfTheScreenCentred) {
     EXPECT_EQ(odd.Top, 191);
     EXPECT_EQ(odd.Width, 683);
     EXPECT_EQ(odd.Height, 383);
+}
+
+}  // namespace
+
+namespace {
+
+Settings Stored(int left, int top, int width, int height, int state = 0) {
+    Settings s;
+    s.WindowLeft = left;
+    s.WindowTop = top;
+    s.WindowWidth = width;
+    s.WindowHeight = height;
+    s.WindowState = state;
+    return s;
+}
+
+TEST(Layout, StartPlacementTakesTheStoredValuesOrFallsBack) {
+    struct Case {
+        const char* what;
+        Settings stored;
+        WindowRect rect;
+        int state;
+    };
+    const WindowRect centred = {480, 270, 960, 540};
+    const int maxInt = 2147483647;
+    const Case cases[] = {
+        {"as stored", Stored(100, 100, 800, 600), {100, 100, 800, 600}, kStateNormal},
+        {"stored maximised", Stored(100, 100, 800, 600, 3), {100, 100, 800, 600}, kStateMaximised},
+        {"state 2 starts normal", Stored(100, 100, 800, 600, 2), {100, 100, 800, 600}, kStateNormal},
+        {"fresh file", Stored(0, 0, 0, 0), centred, kStateCentred},
+        {"height 79", Stored(100, 100, 800, 79), centred, kStateCentred},
+        {"height 80", Stored(100, 100, 800, 80), {100, 100, 800, 80}, kStateNormal},
+        {"top plus width below 355", Stored(100, 100, 200, 600), centred, kStateCentred},
+        {"left edge past the screen", Stored(1911, 100, 800, 600), centred, kStateCentred},
+        {"left edge 10 inside", Stored(1910, 100, 800, 600), {1910, 100, 800, 600}, kStateNormal},
+        {"right edge left of the screen", Stored(-795, 100, 800, 600), centred, kStateCentred},
+        {"top past the screen", Stored(100, 1071, 800, 600), centred, kStateCentred},
+        {"maximised but off screen", Stored(5000, 100, 800, 600, 3), centred, kStateCentred},
+        {"saturated values do not wrap", Stored(maxInt, maxInt, maxInt, maxInt), centred, kStateCentred},
+        {"negative extremes", Stored(-maxInt - 1, 0, maxInt, 600), centred, kStateCentred},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const Placement p = StartPlacement(c.stored, 1920, 1080);
+        EXPECT_EQ(p.Rect.Left, c.rect.Left);
+        EXPECT_EQ(p.Rect.Top, c.rect.Top);
+        EXPECT_EQ(p.Rect.Width, c.rect.Width);
+        EXPECT_EQ(p.Rect.Height, c.rect.Height);
+        EXPECT_EQ(p.State, c.state);
+    }
+}
+
+TEST(Layout, OnlyAReachableWindowIsRemembered) {
+    EXPECT_TRUE(IsOnScreen({100, 100, 800, 600}, 1920, 1080));
+    // A window the fallback would reject for its height alone is still on
+    // the screen and remembered.
+    EXPECT_TRUE(IsOnScreen({100, 100, 800, 20}, 1920, 1080));
+    // Minimised windows sit far off the screen.
+    EXPECT_FALSE(IsOnScreen({-32000, -32000, 160, 28}, 1920, 1080));
+    EXPECT_FALSE(IsOnScreen({100, 1075, 800, 600}, 1920, 1080));
+}
+
+TEST(Layout, EveryHiddenBarGivesItsHeightToTheBox) {
+    struct Case {
+        BarsShown bars;
+        int height;
+    };
+    const Case cases[] = {
+        {{true, true, true}, 540 - 72},
+        {{false, true, true}, 540 - 72 + 26},
+        {{true, false, true}, 540 - 72 + 22},
+        {{true, true, false}, 540 - 72 + 20},
+        {{false, false, false}, 540 - 72 + 68},
+    };
+    for (const Case& c : cases) {
+        const BoxSize size = BoxSizeFor(960, 540, c.bars);
+        EXPECT_EQ(size.Width, 953);
+        EXPECT_EQ(size.Height, c.height);
+    }
+    const BoxSize tiny = BoxSizeFor(5, 30, BarsShown{});
+    EXPECT_EQ(tiny.Width, 0);
+    EXPECT_EQ(tiny.Height, 0);
 }
 
 }  // namespace
