@@ -148,6 +148,9 @@ bool Engine::TakeExpression(Request& request) {
 bool Engine::FractionFirstPass(Request& request) {
     const std::string& expression = request.expressionText;
     const TextPos size = TextLength(expression);
+    // A "-" is a result's sign only in front: "2-02" behind an "=" is an
+    // expression the user typed, and taking it off would lose it.
+    bool signAllowed = true;
     for (TextPos offset = 0; offset < size;) {
         const unsigned char byte = static_cast<unsigned char>(expression[static_cast<size_t>(offset)]);
         if (IsLeadByte(byte)) {
@@ -155,11 +158,13 @@ bool Engine::FractionFirstPass(Request& request) {
                 Fail(msg::kFractionNeedsResult);
                 return false;
             }
+            signAllowed = false;
             offset += 2;
             continue;
         }
-        const bool allowed = byte == '.' || byte == ',' || byte == ';' || byte == ' ' || byte == '-' ||
-                             (byte >= '0' && byte <= '9');
+        const bool allowed = byte == '.' || byte == ',' || byte == ';' || byte == ' ' ||
+                             (byte == '-' && signAllowed) || (byte >= '0' && byte <= '9');
+        if (byte != ' ') signAllowed = false;
         if (!allowed) {
             Fail(msg::kFractionNeedsResult);
             return false;

@@ -231,6 +231,12 @@ TEST(FractionConversion, FirstPassTakesOffTheShownResult) {
         {"1+1=1∟1∟1∟2", false, "1+1=1∟1∟1∟2", -1, msg::kFractionBadFormat},
         {"0.5", false, "0.5", 1, ""},
         {"1+2", false, "1+2", -1, msg::kFractionNeedsResult},
+        // A sign only in front: behind the "=" stands an expression, not a
+        // result, and taking it off would lose what the user typed.
+        {"1+1=-0.5", true, "1+1", 1, ""},
+        {"1+1= -1∟2", true, "1+1", 2, ""},
+        {"1+1=2-02", false, "1+1=2-02", -1, msg::kFractionNeedsResult},
+        {"1+1=1∟-2", false, "1+1=1∟-2", -1, msg::kFractionNeedsResult},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.input);
