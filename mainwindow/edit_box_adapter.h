@@ -12,6 +12,8 @@
 class EditBoxAdapter : public TextBox {
 public:
     explicit EditBoxAdapter(HWND edit) : edit_(edit) {}
+    // The box was made again (word wrap is a creation style).
+    void SetControl(HWND edit) { edit_ = edit; }
 
     // Runs after SetText: the control sends no EN_CHANGE for a whole-text
     // write, so the adapter reports it itself.

@@ -4,6 +4,9 @@
 
 #include <algorithm>
 
+#include "caret_position.h"
+#include "effective_values.h"
+#include "program_files.h"
 #include "clipboard_adapter.h"
 #include "edit_box_adapter.h"
 #include "engine.h"
@@ -11,23 +14,27 @@
 #include "key_handlers.h"
 #include "keyboard_state.h"
 #include "layout.h"
-#include "messages.h"
+#include "mode_line.h"
+#include "resource_ids.h"
+#include "settings_file.h"
 #include "status_bar_adapter.h"
+#include "win32_file_store.h"
+#include "window_ids.h"
+
+const wchar_t kMainWindowClass[] = L"NumerelMainWindow";
 
 namespace {
 
-constexpr wchar_t kClassName[] = L"NumerelMainWindow";
-constexpr int kBoxId = 1001;
-constexpr int kStatusId = 1002;
-
-bool RegisterMainClass(HINSTANCE instance, WNDPROC wndProc) {
+bool RegisterMainClass(HINSTANCE instance, WNDPROC wndProc, HICON icon, HICON smallIcon) {
     WNDCLASSEXW wc = {};
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = wndProc;
     wc.hInstance = instance;
+    wc.hIcon = icon;
+    wc.hIconSm = smallIcon;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kClassName;
+    wc.lpszClassName = kMainWindowClass;
     if (RegisterClassExW(&wc)) return true;
     return GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
@@ -41,98 +48,181 @@ MainWindow::~MainWindow() {
     Release();
 }
 
-bool MainWindow::Create(HINSTANCE instance, bool endsProgram) {
+StartResult MainWindow::Create(HINSTANCE instance, const std::wstring& programFolder, bool endsProgram) {
+    programFolder_ = programFolder;
     endsProgram_ = endsProgram;
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
-    if (!RegisterMainClass(instance, &MainWindow::WindowProc)) return false;
+    // Shared icons: the window class keeps using them after a window ends.
+    icon_ = static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    smallIcon_ = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
+                                               LR_SHARED));
+    if (!RegisterMainClass(instance, &MainWindow::WindowProc, icon_, smallIcon_)) return StartResult::Failed;
 
-    // Created hidden: the start-up below runs before the window is shown.
-    const WindowRect place = DefaultPlacement(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-    if (!CreateWindowExW(0, kClassName, L"Numerel", WS_OVERLAPPEDWINDOW, place.Left, place.Top, place.Width,
-                         place.Height, nullptr, nullptr, instance, this))
-        return false;
+    mainMenu_ = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAIN_MENU));
+    contextMenuRoot_ = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_CONTEXT_MENU));
+    contextMenu_ = contextMenuRoot_ ? GetSubMenu(contextMenuRoot_, 0) : nullptr;
+    accelerators_ = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
 
+    // Created hidden: the creation handler runs before the window is shown.
+    if (!CreateWindowExW(0, kMainWindowClass, L"Numerel", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+                         CW_USEDEFAULT, CW_USEDEFAULT, nullptr, mainMenu_, instance, this))
+        return StartResult::Failed;
     if (!CreateControls()) {
         DestroyWindow(window_);
-        return false;
+        return StartResult::Failed;
     }
-    ApplyFont();
-    Layout();
-    statusText_->SetPartText(0, msg::kStartupReady);
-    return true;
+    const StartResult result = MainWindowCreated();
+    if (result != StartResult::Running) {
+        // A second instance ends here, never shown and without a trace.
+        endsProgram_ = false;
+        DestroyWindow(window_);
+    }
+    return result;
 }
 
 bool MainWindow::CreateControls() {
     const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
-    box_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
-                           WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
-                               ES_AUTOHSCROLL | ES_WANTRETURN,
-                           0, 0, 0, 0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kBoxId)), instance,
-                           nullptr);
     status_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, window_,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusId)), instance, nullptr);
-    if (!box_ || !status_) return false;
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusBarId)), instance, nullptr);
+    if (!status_ || !CreateBox(false)) return false;
 
-    // The default limit of 30,000 characters would silently refuse every
-    // edit of a longer text.
-    SendMessageW(box_, EM_SETLIMITTEXT, 0, 0);
-
+    fileStore_ = std::make_unique<Win32FileStore>(programFolder_);
+    settingsFile_ = std::make_unique<SettingsFile>(*fileStore_, programfiles::kSettingsFile);
     boxText_ = std::make_unique<EditBoxAdapter>(box_);
     boxText_->SetTextChangedHandler([this] { BoxTextChanged(); });
     statusText_ = std::make_unique<StatusBarAdapter>(status_);
     clipboard_ = std::make_unique<ClipboardAdapter>(window_);
     engine_ = std::make_unique<Engine>(*boxText_, *statusText_, *clipboard_, settings_, state_);
     keys_ = std::make_unique<KeyHandlers>(*boxText_, *statusText_, *engine_, settings_,
-                                          [] { return static_cast<std::uint32_t>(GetTickCount()); });
-
-    SetWindowLongPtrW(box_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    oldBoxProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(box_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MainWindow::BoxProc)));
+                                          static_cast<KeyHandlerHost&>(*this));
     return true;
 }
 
-void MainWindow::ApplyFont() {
-    HDC screen = GetDC(nullptr);
-    const int height = -MulDiv(settings_.FontSize, GetDeviceCaps(screen, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, screen);
-    HFONT font = CreateFontW(height, 0, 0, 0, settings_.FontBold ? FW_BOLD : FW_NORMAL, settings_.FontItalic,
-                             settings_.FontUnderline, settings_.FontStrikeOut, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                             GbkToWide(settings_.FontName).c_str());
-    if (!font) return;
-    SendMessageW(box_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-    if (font_) DeleteObject(font_);
-    font_ = font;
+// The box is made again when word wrap changes: an edit control cannot
+// switch its horizontal scrolling after creation.
+bool MainWindow::CreateBox(bool wordWrap) {
+    const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_NOHIDESEL;
+    if (!wordWrap) style |= WS_HSCROLL | ES_AUTOHSCROLL;
+    const HWND box = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", style, 0, 0, 0, 0, window_,
+                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(kBoxId)), instance, nullptr);
+    if (!box) return false;
+    // The default limit of 30,000 characters would silently refuse every
+    // edit of a longer text.
+    SendMessageW(box, EM_SETLIMITTEXT, 0, 0);
+    if (font_) SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    if (box_) {
+        const int length = GetWindowTextLengthW(box_);
+        std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+        GetWindowTextW(box_, text.data(), length + 1);
+        SetWindowTextW(box, text.c_str());
+        DestroyWindow(box_);
+    }
+    box_ = box;
+    if (boxText_) boxText_->SetControl(box_);
+    return true;
 }
 
 void MainWindow::Show(int showCommand) {
+    if (startState_ == 3 && (showCommand == SW_SHOWNORMAL || showCommand == SW_SHOWDEFAULT || showCommand == SW_SHOW))
+        showCommand = SW_SHOWMAXIMIZED;
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
-    SetFocus(box_);
+    FocusBox();
 }
 
-void MainWindow::Layout() {
+void MainWindow::LayoutMainWindow() {
     RECT client;
     GetClientRect(window_, &client);
     SendMessageW(status_, WM_SIZE, 0, 0);
     std::array<int, 4> edges = StatusPartEdges(client.right);
     SendMessageW(status_, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
 
+    RECT outer;
+    GetWindowRect(window_, &outer);
+    const BarsShown bars{settings_.MenuBarVisible, settings_.StatusBarVisible, settings_.TitleBarVisible};
+    BoxSize size = BoxSizeFor(outer.right - outer.left, outer.bottom - outer.top, bars);
+    // Never under the status bar or past the client area, whatever frame
+    // sizes the system draws.
     int statusHeight = 0;
     if (IsWindowVisible(status_)) {
         RECT bar;
         GetWindowRect(status_, &bar);
         statusHeight = bar.bottom - bar.top;
     }
-    MoveWindow(box_, 0, 0, client.right, std::max(0L, client.bottom - statusHeight), TRUE);
+    size.Width = std::min<int>(size.Width, client.right);
+    size.Height = std::max<int>(0, std::min<int>(size.Height, client.bottom - statusHeight));
+    MoveWindow(box_, 0, 0, size.Width, size.Height, TRUE);
+    RememberPlacement();
+}
+
+void MainWindow::RememberPlacement() {
+    RECT outer;
+    GetWindowRect(window_, &outer);
+    const WindowRect rect{outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top};
+    if (!IsOnScreen(rect, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN))) return;
+    const bool maximised = IsZoomed(window_);
+    if (!maximised) {
+        settings_.WindowLeft = rect.Left;
+        settings_.WindowWidth = rect.Width;
+        settings_.WindowTop = rect.Top;
+        settings_.WindowHeight = rect.Height;
+    }
+    settings_.WindowState = maximised ? kStateMaximised : IsIconic(window_) ? kStateMinimised : kStateNormal;
+}
+
+void MainWindow::ApplyBars() {
+    ShowWindow(status_, settings_.StatusBarVisible ? SW_SHOWNA : SW_HIDE);
+    const HMENU wanted = settings_.MenuBarVisible ? mainMenu_ : nullptr;
+    if (GetMenu(window_) != wanted) SetMenu(window_, wanted);
+
+    LONG_PTR style = GetWindowLongPtrW(window_, GWL_STYLE);
+    LONG_PTR exStyle = GetWindowLongPtrW(window_, GWL_EXSTYLE);
+    constexpr LONG_PTR titleParts = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+    if (settings_.TitleBarVisible) {
+        style |= titleParts;
+        exStyle &= ~static_cast<LONG_PTR>(WS_EX_TOOLWINDOW);
+    } else {
+        style &= ~titleParts;
+        exStyle |= WS_EX_TOOLWINDOW;
+    }
+    style |= WS_THICKFRAME;
+    SetWindowLongPtrW(window_, GWL_STYLE, style);
+    SetWindowLongPtrW(window_, GWL_EXSTYLE, exStyle);
+    SetWindowTextW(window_, settings_.TitleBarVisible ? L"Numerel" : L"");
+    SetWindowPos(window_, nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    LayoutMainWindow();
+}
+
+void MainWindow::ShowAllBars() {
+    if (IsZoomed(window_)) ShowWindow(window_, SW_RESTORE);
+    settings_.StatusBarVisible = settings_.MenuBarVisible = settings_.TitleBarVisible = true;
+    ApplyBars();
+}
+
+void MainWindow::FullScreen() {
+    settings_.StatusBarVisible = settings_.MenuBarVisible = settings_.TitleBarVisible = false;
+    ApplyBars();
+    ShowWindow(window_, SW_MAXIMIZE);
 }
 
 void MainWindow::BoxTextChanged() {
     // Text-changed handling (hints, auto-replacement, undo) plugs in here.
 }
 
+void MainWindow::ShowCaretPosition() {
+    if (const auto shown = CaretPositionText(boxText_->Text(), boxText_->SelectionStart()))
+        statusText_->SetPartText(1, *shown);
+}
+
 bool MainWindow::PreTranslateMessage(const MSG& message) {
+    const bool ours = message.hwnd == window_ || message.hwnd == box_ || message.hwnd == status_;
+    if (!ours) return false;
+    if (accelerators_ && TranslateAcceleratorW(window_, accelerators_, const_cast<MSG*>(&message))) return true;
     if (message.hwnd == box_ && message.message == WM_KEYDOWN && keys_)
         return keys_->KeyDownHandler(static_cast<unsigned>(message.wParam), CurrentShiftState());
     return false;
@@ -149,42 +239,107 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam
     return self->HandleMessage(message, wParam, lParam);
 }
 
+LRESULT CALLBACK MainWindow::MainWindowSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(window, message, wParam, lParam);
+    // Windows asks before a log-off or shut-down; a cancelled one clears it.
+    if (message == WM_QUERYENDSESSION) self->sessionEnding_ = true;
+    if (message == WM_ENDSESSION && !wParam) self->sessionEnding_ = false;
+    return CallWindowProcW(self->oldMainWindowProc_, window, message, wParam, lParam);
+}
+
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_SIZE:
-        if (box_ && status_) Layout();
+        if (box_ && status_) LayoutMainWindow();
         return 0;
     case WM_SETFOCUS:
         if (box_) SetFocus(box_);
         return 0;
     case WM_COMMAND:
-        if (reinterpret_cast<HWND>(lParam) == box_ && HIWORD(wParam) == EN_CHANGE) BoxTextChanged();
+        if (reinterpret_cast<HWND>(lParam) == box_ && box_) {
+            if (HIWORD(wParam) == EN_CHANGE) BoxTextChanged();
+        } else if (lParam == 0) {
+            OnCommand(LOWORD(wParam));
+        }
+        return 0;
+    case WM_CTLCOLOREDIT:
+        if (reinterpret_cast<HWND>(lParam) == box_ && boxBrush_) {
+            const HDC dc = reinterpret_cast<HDC>(wParam);
+            SetTextColor(dc, MaskColour(settings_.FontColour));
+            SetBkColor(dc, MaskColour(settings_.BoxBackColour));
+            return reinterpret_cast<LRESULT>(boxBrush_);
+        }
+        break;
+    case WM_TIMER:
+        if (wParam == kKeyDelayTimerId && keys_) keys_->DelayedNewline();
+        if (wParam == kEdgeHideTimerId) EdgeHideTick();
+        return 0;
+    case WM_HOTKEY:
+        if (static_cast<int>(wParam) == showHideHotKeyId_) ShowHideHotKey();
+        return 0;
+    case kTrayMessage:
+        TrayIconEvent(lParam);
         return 0;
     case WM_DESTROY:
+        tray_.Remove();
+        if (showHideHotKeyId_) UnregisterHotKey(window_, showHideHotKeyId_);
+        showHideHotKeyId_ = 0;
         if (endsProgram_) PostQuitMessage(0);
         return 0;
     case WM_NCDESTROY: {
         const HWND window = window_;
+        const WNDPROC old = oldMainWindowProc_;
         Release();
         window_ = box_ = status_ = nullptr;
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        if (old) SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
         return DefWindowProcW(window, message, wParam, lParam);
     }
     default:
-        return DefWindowProcW(window_, message, wParam, lParam);
+        break;
     }
+    return DefWindowProcW(window_, message, wParam, lParam);
 }
 
-LRESULT CALLBACK MainWindow::BoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK MainWindow::EditBoxSubclassProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(box, GWLP_USERDATA));
     return self->HandleBoxMessage(message, wParam, lParam);
 }
 
 LRESULT MainWindow::HandleBoxMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_KEYUP && keys_ &&
-        keys_->KeyUpHandler(static_cast<unsigned>(wParam), CurrentShiftState()))
+    const HWND box = box_;
+    const WNDPROC old = oldEditBoxProc_;
+    switch (message) {
+    case WM_KEYUP:
+        if (keys_ && keys_->KeyUpHandler(static_cast<unsigned>(wParam), CurrentShiftState())) return 0;
+        break;
+    case WM_CHAR:
+        // Tab is the fraction conversion key; it never types a tab.
+        if (wParam == '\t') return 0;
+        break;
+    case WM_CONTEXTMENU:
+        EditBoxContextMenu();
         return 0;
-    return CallWindowProcW(oldBoxProc_, box_, message, wParam, lParam);
+    case WM_SETFOCUS: {
+        const LRESULT result = CallWindowProcW(old, box, message, wParam, lParam);
+        ShowCaretPosition();
+        return result;
+    }
+    default:
+        break;
+    }
+    return CallWindowProcW(old, box, message, wParam, lParam);
+}
+
+void MainWindow::EditBoxContextMenu() {
+    CheckMenuItem(contextMenu_, IDM_VIEW_STATUS_BAR, MF_BYCOMMAND | (settings_.StatusBarVisible ? MF_CHECKED : 0));
+    CheckMenuItem(contextMenu_, IDM_VIEW_MENU_BAR, MF_BYCOMMAND | (settings_.MenuBarVisible ? MF_CHECKED : 0));
+    CheckMenuItem(contextMenu_, IDM_VIEW_TITLE_BAR, MF_BYCOMMAND | (settings_.TitleBarVisible ? MF_CHECKED : 0));
+    POINT at;
+    GetCursorPos(&at);
+    TrackPopupMenu(contextMenu_, TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr);
+    FocusBox();
 }
 
 void MainWindow::Release() {
@@ -193,8 +348,16 @@ void MainWindow::Release() {
     clipboard_.reset();
     statusText_.reset();
     boxText_.reset();
-    if (font_) {
-        DeleteObject(font_);
-        font_ = nullptr;
-    }
+    settingsFile_.reset();
+    fileStore_.reset();
+    tray_.Remove();
+    if (font_) DeleteObject(font_);
+    if (boxBrush_) DeleteObject(boxBrush_);
+    // A menu bar hidden at the end is no longer owned by the window.
+    if (mainMenu_ && (!window_ || GetMenu(window_) != mainMenu_)) DestroyMenu(mainMenu_);
+    if (contextMenuRoot_) DestroyMenu(contextMenuRoot_);
+    font_ = nullptr;
+    boxBrush_ = nullptr;
+    mainMenu_ = contextMenuRoot_ = contextMenu_ = nullptr;
+    icon_ = smallIcon_ = nullptr;
 }

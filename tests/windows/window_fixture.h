@@ -11,14 +11,25 @@
 #include "edit_box_adapter.h"
 #include "main_window.h"
 #include "message_loop.h"
+#include "program_folder.h"
 #include "status_bar_adapter.h"
 
+// A main window started from a private program folder whose settings file
+// switches real-time evaluation off, with an empty box: Enter alone
+// evaluates, as most tests here want.
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(window_.Create(GetModuleHandleW(nullptr), false));
+        folder_.WriteSettings(SettingsText());
+        ASSERT_EQ(window_.Create(GetModuleHandleW(nullptr), folder_.Path(), false), StartResult::Running);
         window_.Show(SW_SHOWNOACTIVATE);
         Pump();
+        box().SetText("");
+        Pump();
+    }
+
+    virtual std::string SettingsText() const {
+        return "[运行设置]\r\n动态刷新=假\r\n[其他设置]\r\n允许多开=真\r\n";
     }
 
     void TearDown() override { SetModifiers(false, false); }
@@ -74,7 +85,9 @@ protected:
     }
 
     EditBoxAdapter& box() { return window_.BoxText(); }
+    std::string statusPart(int part) { return window_.StatusText().PartText(part); }
     std::string statusMessage() { return window_.StatusText().PartText(0); }
 
+    ProgramFolder folder_;
     MainWindow window_;
 };

@@ -1,0 +1,52 @@
+// What the key handlers of the box need of the main window.
+#include "main_window.h"
+#include "resource_ids.h"
+#include "window_ids.h"
+
+void MainWindow::SetKeyDelayTimer(unsigned intervalMs) {
+    // SetTimer again would restart the count: a held Enter's auto-repeated
+    // key-downs must not delay its ticks.
+    if (intervalMs == keyDelayInterval_) return;
+    keyDelayInterval_ = intervalMs;
+    if (intervalMs == 0) {
+        KillTimer(window_, kKeyDelayTimerId);
+    } else {
+        SetTimer(window_, kKeyDelayTimerId, intervalMs, nullptr);
+    }
+}
+
+std::uint32_t MainWindow::TickCount() { return static_cast<std::uint32_t>(GetTickCount()); }
+
+void MainWindow::FocusBox() {
+    if (box_) SetFocus(box_);
+}
+
+bool MainWindow::IsNumLockOn() { return (GetKeyState(VK_NUMLOCK) & 1) != 0; }
+
+void MainWindow::PressNumLock() {
+    INPUT presses[2] = {};
+    presses[0].type = presses[1].type = INPUT_KEYBOARD;
+    presses[0].ki.wVk = presses[1].ki.wVk = VK_NUMLOCK;
+    presses[0].ki.dwFlags = presses[1].ki.dwFlags = KEYEVENTF_EXTENDEDKEY;
+    presses[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+    SendInput(2, presses, sizeof(INPUT));
+}
+
+bool MainWindow::IsFullScreenChecked() {
+    return (GetMenuState(contextMenu_, IDM_VIEW_FULL_SCREEN, MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
+void MainWindow::SetFullScreen(bool on) {
+    if (on) {
+        FullScreen();
+    } else {
+        ShowAllBars();
+    }
+    CheckMenuItem(contextMenu_, IDM_VIEW_FULL_SCREEN, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void MainWindow::FontSizeChanged() { ApplyFont(); }
+
+void MainWindow::FractionConvert() {
+    // The fraction conversion command is built with the batch commands.
+}

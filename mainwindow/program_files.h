@@ -1,0 +1,21 @@
+// The program's own files: every name is the program's folder followed by
+// a relative name beginning with "\".
+#pragma once
+
+#include <string>
+
+namespace programfiles {
+
+// GBK names, relative to the program's folder.
+inline const std::string kSettingsFolder = "\\Numerin运行文件";
+inline const std::string kSettingsFile = "\\Numerin运行文件\\Numerin配置文件.ini";
+inline const std::string kInstanceMarker = "\\Numerin运行文件\\fzdk";
+inline const std::string kBackupFile = "\\Numerin运行文件\\Numerin备份文件.txt";
+
+}  // namespace programfiles
+
+// Folder of the running executable, without a trailing "\".
+std::wstring ExecutableFolder();
+
+// `folder` followed by the GBK relative name, as a path the system takes.
+std::wstring ProgramPath(const std::wstring& folder, const std::string& gbkRelativeName);

@@ -1,0 +1,12 @@
+// Child-window, timer and private message ids of the main window.
+#pragma once
+
+#include <windows.h>
+
+constexpr int kBoxId = 1001;
+constexpr int kStatusBarId = 1002;
+
+constexpr UINT_PTR kKeyDelayTimerId = 1;   // 按钮延迟
+constexpr UINT_PTR kEdgeHideTimerId = 2;   // 边缘隐藏
+
+constexpr UINT kTrayMessage = WM_APP + 1;

@@ -1,0 +1,49 @@
+#include "settings_file.h"
+
+#include <optional>
+#include <utility>
+
+#include "ini_document.h"
+#include "setting_values.h"
+
+SettingsFile::SettingsFile(FileStore& store, std::string gbkPath) : store_(store), path_(std::move(gbkPath)) {}
+
+std::string SettingsFile::ReadString(const std::string& section, const std::string& key,
+                                     const std::string& fallback) const {
+    const std::optional<std::string> bytes = store_.ReadAll(path_);
+    if (!bytes) return fallback;
+    return IniDocument::Parse(*bytes).Get(section, key).value_or(fallback);
+}
+
+bool SettingsFile::ReadBool(const std::string& section, const std::string& key, bool fallback) const {
+    return BoolFromSetting(ReadString(section, key, BoolToSetting(fallback)));
+}
+
+std::int32_t SettingsFile::ReadInt(const std::string& section, const std::string& key,
+                                   std::int32_t fallback) const {
+    return Int32FromSetting(ReadString(section, key, IntToSetting(fallback)));
+}
+
+std::int64_t SettingsFile::ReadInt64(const std::string& section, const std::string& key,
+                                     std::int64_t fallback) const {
+    return Int64FromSetting(ReadString(section, key, IntToSetting(fallback)));
+}
+
+bool SettingsFile::WriteString(const std::string& section, const std::string& key, const std::string& value) {
+    // A missing file starts empty; the store then fails when the folder is
+    // missing too, as on a first run. A file that is there but cannot be
+    // read is left alone: rewriting it from nothing would lose every key.
+    const std::optional<std::string> bytes = store_.ReadAll(path_);
+    if (!bytes && store_.Exists(path_)) return false;
+    IniDocument document = IniDocument::Parse(bytes.value_or(std::string()));
+    if (!document.Set(section, key, value)) return false;
+    return store_.ReplaceAtomically(path_, document.Serialise());
+}
+
+bool SettingsFile::WriteBool(const std::string& section, const std::string& key, bool value) {
+    return WriteString(section, key, BoolToSetting(value));
+}
+
+bool SettingsFile::WriteInt(const std::string& section, const std::string& key, std::int64_t value) {
+    return WriteString(section, key, IntToSetting(value));
+}

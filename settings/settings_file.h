@@ -1,0 +1,33 @@
+// The settings file, one key at a time: every read and every write goes to
+// the file again, so values written by another window are never lost.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "file_store.h"
+
+class SettingsFile {
+public:
+    SettingsFile(FileStore& store, std::string gbkPath);
+
+    // A missing file, section or key gives `fallback`; a present key its
+    // value, empty included.
+    std::string ReadString(const std::string& section, const std::string& key,
+                           const std::string& fallback) const;
+    bool ReadBool(const std::string& section, const std::string& key, bool fallback) const;
+    std::int32_t ReadInt(const std::string& section, const std::string& key, std::int32_t fallback) const;
+    std::int64_t ReadInt64(const std::string& section, const std::string& key, std::int64_t fallback) const;
+
+    // Reads the file again, sets the key and replaces the file. A write that
+    // fails (no folder, a read-only file) returns false and changes nothing.
+    bool WriteString(const std::string& section, const std::string& key, const std::string& value);
+    bool WriteBool(const std::string& section, const std::string& key, bool value);
+    bool WriteInt(const std::string& section, const std::string& key, std::int64_t value);
+
+    const std::string& Path() const { return path_; }
+
+private:
+    FileStore& store_;
+    std::string path_;
+};
