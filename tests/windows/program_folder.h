@@ -14,10 +14,12 @@ public:
     ProgramFolder() {
         wchar_t temp[MAX_PATH];
         GetTempPathW(MAX_PATH, temp);
-        static int counter = 0;
-        path_ = std::wstring(temp) + L"numerel-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                std::to_wstring(++counter);
-        CreateDirectoryW(path_.c_str(), nullptr);
+        // A folder nobody used before: a folder left by an earlier run (its
+        // instance marker was still held) must not leak into this test.
+        static unsigned counter = GetTickCount();
+        do {
+            path_ = std::wstring(temp) + L"numerel-test-" + std::to_wstring(++counter);
+        } while (!CreateDirectoryW(path_.c_str(), nullptr) && GetLastError() == ERROR_ALREADY_EXISTS);
     }
     ~ProgramFolder() { RemoveTree(path_); }
     ProgramFolder(const ProgramFolder&) = delete;

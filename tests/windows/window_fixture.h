@@ -43,8 +43,11 @@ protected:
         PostMessageW(window_.Box(), message, key, lParam);
     }
 
+    // The key-down's character is handled before the release, as with a
+    // real keyboard, whose key-up waits in the input queue behind it.
     void Press(WPARAM key) {
         PostKey(WM_KEYDOWN, key);
+        Pump();
         PostKey(WM_KEYUP, key);
         Pump();
     }
