@@ -2,6 +2,10 @@
 // other than 936 in CI, which is what proves the conversion never uses it.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
+#include <cstdlib>
+
 #include "gbk_codec.h"
 
 namespace {
@@ -85,6 +89,18 @@ TEST(GbkCodec, MapsByteOffsetsToUtf16Positions) {
         SCOPED_TRACE(unit);
         EXPECT_EQ(ByteOffsetOfUnit(text, unit), bytesOfUnit[unit]);
     }
+}
+
+}  // namespace
+
+namespace {
+
+// The test command runs this suite under two system code pages and says
+// which one each run must have; without the variable any page will do.
+TEST(GbkCodec, RunsUnderTheCodePageTheTestCommandChose) {
+    const char* expected = std::getenv("NUMEREL_EXPECT_ACP");
+    if (!expected) GTEST_SKIP() << "no code page asked for";
+    EXPECT_EQ(GetACP(), static_cast<UINT>(std::atoi(expected)));
 }
 
 }  // namespace
