@@ -191,6 +191,12 @@ bool Engine::FractionFirstPass(Request& request) {
     const std::string segment = TextMid(text, request.segmentStart + 1, segmentLength);
     const TextPos equalsPos = TextFindLast(TextLeft(segment, segmentLength - 1), "=");
     if (equalsPos <= 0) return false;
+    // With nothing in front of the "=" there is no expression to compute
+    // the result again from: the second pass would take the line above.
+    if (TrimAll(TextLeft(segment, equalsPos - 1)).empty()) {
+        Fail(msg::kFractionNeedsResult);
+        return false;
+    }
     CutSelection(request.segmentStart + equalsPos - 1, request.insertionPoint);
     return true;
 }

@@ -237,6 +237,9 @@ TEST(FractionConversion, FirstPassTakesOffTheShownResult) {
         {"1+1= -1∟2", true, "1+1", 2, ""},
         {"1+1=2-02", false, "1+1=2-02", -1, msg::kFractionNeedsResult},
         {"1+1=1∟-2", false, "1+1=1∟-2", -1, msg::kFractionNeedsResult},
+        // Nothing to compute the result again from.
+        {"=79", false, "=79", 1, msg::kFractionNeedsResult},
+        {"+2\r\n =79", false, "+2\r\n =79", 1, msg::kFractionNeedsResult},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.input);

@@ -130,6 +130,8 @@ TEST(FuzzRegressions, FuzzerInputs) {
         // fraction conversion: "2-02" behind the last "=" was taken off as a result
         "786a2b323d2d31322dc17a31305e2d30323d31323d5e2d30323d31323d31a1c131305e2d313234a84e31a1c131305e2d"
         "313230323d31323d322d3032",
+        // fraction conversion: "=79" alone on the last line; the second pass took the line above
+        "023d450270690065a6d000002b2bffff2eff0d0a2b320d0a3d3739",
     };
     for (const char* hex : inputs) {
         SCOPED_TRACE(hex);
