@@ -243,3 +243,78 @@ TEST(Startup, SeveralInstancesRunWhenAllowed) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Startup, DamagedValuesNeverDisableTheWindow) {
+    struct Case {
+        const char* settings;
+        BYTE alpha;
+        COLORREF text, back;
+    };
+    const Case cases[] = {
+        {"[运行设置]\r\n皮肤滑块条=0\r\n", 254, RGB(0, 0, 0), RGB(255, 255, 255)},
+        {"[运行设置]\r\n皮肤滑块条=101\r\n", 254, RGB(0, 0, 0), RGB(255, 255, 255)},
+        {"[运行设置]\r\n皮肤滑块条=50\r\n背景颜色=-1\r\n[字体设置]\r\n字体颜色=16777471\r\n", 127, RGB(255, 0, 0),
+         RGB(255, 255, 255)},
+        {"[运行设置]\r\n皮肤滑块条=99999999999999999999\r\n背景颜色=255\r\n", 254, RGB(0, 0, 0), RGB(255, 0, 0)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.settings);
+        Started s((std::string(c.settings) + "[其他设置]\r\n允许多开=真\r\n").c_str());
+        ASSERT_EQ(s.result, StartResult::Running);
+        BYTE alpha = 0;
+        GetLayeredWindowAttributes(s.window.Handle(), nullptr, &alpha, nullptr);
+        EXPECT_EQ(alpha, c.alpha);
+        HDC dc = CreateCompatibleDC(nullptr);
+        SendMessageW(s.window.Handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
+                     reinterpret_cast<LPARAM>(s.window.Box()));
+        EXPECT_EQ(GetTextColor(dc), c.text);
+        EXPECT_EQ(GetBkColor(dc), c.back);
+        DeleteDC(dc);
+    }
+}
+
+TEST(Startup, FontFromTheFileWithinWhatAFontHolds) {
+    Started s(
+        "[字体设置]\r\n字体名称=宋体宋体宋体宋体宋体宋体宋体宋体宋体宋体宋体宋体宋体宋体宋体宋体宋体\r\n字体大小=-5\r\n"
+        "字体加粗=真\r\n字体倾斜=真 \r\n[其他设置]\r\n允许多开=真\r\n");
+    LOGFONTW font = {};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(s.window.Box(), WM_GETFONT, 0, 0)), sizeof font, &font);
+    // 31 characters fit before the terminating NUL.
+    EXPECT_EQ(std::wstring(font.lfFaceName).size(), 31u);
+    EXPECT_EQ(font.lfFaceName[0], L'\u5B8B');
+    EXPECT_EQ(font.lfWeight, FW_BOLD);
+    EXPECT_FALSE(font.lfItalic);
+    EXPECT_EQ(s.window.CurrentSettings().FontSize, 1);
+}
+
+TEST(Startup, WordWrapMakesTheBoxAgainStillWiredToTheKeys) {
+    Started s("[其他设置]\r\n自动折回=真\r\n允许多开=真\r\n");
+    const LONG style = GetWindowLongW(s.window.Box(), GWL_STYLE);
+    EXPECT_FALSE(style & WS_HSCROLL);
+    EXPECT_FALSE(style & ES_AUTOHSCROLL);
+    EXPECT_TRUE(style & WS_VSCROLL);
+    // Real-time evaluation still reaches the new box.
+    s.window.BoxText().SetText("");
+    s.window.BoxText().ReplaceSelection("2×3");
+    SendMessageW(s.window.Box(), WM_KEYUP, '3', 0xC0000001);
+    EXPECT_EQ(s.window.BoxText().Text(), "2×3=6");
+}
+
+TEST(Startup, ShowHideHotKeyIsRegisteredWithTheSystemsModifierCodes) {
+    Started s("[热键状态]\r\n[热键设置]\r\n热键状态=真\r\n辅助功能快捷键=1\r\n辅助快捷键=113\r\n[其他设置]\r\n允许多开=真\r\n");
+    EXPECT_NE(s.window.ShowHideHotKeyId(), 0);
+    // Ctrl+F2 is taken now; F2 alone and Shift+F2 are not.
+    HWND probe = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_FALSE(RegisterHotKey(probe, 7, MOD_CONTROL, VK_F2));
+    EXPECT_TRUE(RegisterHotKey(probe, 8, MOD_SHIFT, VK_F2));
+    UnregisterHotKey(probe, 8);
+
+    // A second window asking for the same key keeps no id.
+    Started again("[热键设置]\r\n热键状态=真\r\n辅助功能快捷键=1\r\n辅助快捷键=113\r\n[其他设置]\r\n允许多开=真\r\n");
+    EXPECT_EQ(again.window.ShowHideHotKeyId(), 0);
+    DestroyWindow(probe);
+}
+
+}  // namespace
