@@ -30,23 +30,33 @@ void EditBoxAdapter::SelectBytes(const std::string& gbk, TextPos start, TextPos 
     SendMessageW(edit_, EM_SCROLLCARET, 0, 0);
 }
 
-std::string EditBoxAdapter::Text() const { return WideToGbk(WideText()); }
+const std::string& EditBoxAdapter::CurrentText() const {
+    if (reuseDepth_ == 0) {
+        uncached_ = WideToGbk(WideText());
+        return uncached_;
+    }
+    if (!cache_) cache_ = WideToGbk(WideText());
+    return *cache_;
+}
+
+std::string EditBoxAdapter::Text() const { return CurrentText(); }
 
 void EditBoxAdapter::SetText(const std::string& text) {
     SetWindowTextW(edit_, GbkToWide(text).c_str());
+    if (reuseDepth_ > 0) cache_ = text;
     if (textChanged_) textChanged_();
 }
 
 TextPos EditBoxAdapter::SelectionStart() const {
     DWORD start, end;
     UnitSelection(start, end);
-    return ByteOffsetOfUnit(Text(), start);
+    return ByteOffsetOfUnit(CurrentText(), start);
 }
 
 TextPos EditBoxAdapter::SelectionLength() const {
     DWORD start, end;
     UnitSelection(start, end);
-    const std::string gbk = Text();
+    const std::string& gbk = CurrentText();
     return ByteOffsetOfUnit(gbk, end) - ByteOffsetOfUnit(gbk, start);
 }
 
@@ -54,7 +64,7 @@ void EditBoxAdapter::SetSelectionStart(TextPos start) {
     // The byte length of the current selection carries over to the new start.
     DWORD from, to;
     UnitSelection(from, to);
-    const std::string gbk = Text();
+    const std::string& gbk = CurrentText();
     const TextPos length = ByteOffsetOfUnit(gbk, to) - ByteOffsetOfUnit(gbk, from);
     const TextPos newStart = std::clamp<TextPos>(start, 0, static_cast<TextPos>(gbk.size()));
     SelectBytes(gbk, newStart, newStart + length);
@@ -63,7 +73,7 @@ void EditBoxAdapter::SetSelectionStart(TextPos start) {
 void EditBoxAdapter::SetSelectionLength(TextPos length) {
     DWORD from, to;
     UnitSelection(from, to);
-    const std::string gbk = Text();
+    const std::string& gbk = CurrentText();
     const TextPos start = ByteOffsetOfUnit(gbk, from);
     SelectBytes(gbk, start, start + std::max<TextPos>(length, 0));
 }
@@ -71,14 +81,30 @@ void EditBoxAdapter::SetSelectionLength(TextPos length) {
 std::string EditBoxAdapter::SelectedText() const {
     DWORD start, end;
     UnitSelection(start, end);
-    const std::wstring wide = WideText();
-    if (start >= wide.size()) return std::string();
-    return WideToGbk(wide.substr(start, end - start));
+    const std::string& gbk = CurrentText();
+    const TextPos from = ByteOffsetOfUnit(gbk, start);
+    const TextPos to = ByteOffsetOfUnit(gbk, end);
+    return gbk.substr(static_cast<size_t>(from), static_cast<size_t>(to - from));
 }
 
 void EditBoxAdapter::ReplaceSelection(const std::string& text) {
     DWORD start, end;
     UnitSelection(start, end);
     if (start == end && text.empty()) return;
-    SendMessageW(edit_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(GbkToWide(text).c_str()));
+    const std::wstring wide = GbkToWide(text);
+    const int lengthBefore = GetWindowTextLengthW(edit_);
+    if (cache_) {
+        // The control's new text, spliced the same way before the control
+        // reports the change.
+        const TextPos from = ByteOffsetOfUnit(*cache_, start);
+        const TextPos to = ByteOffsetOfUnit(*cache_, end);
+        cache_->replace(static_cast<size_t>(from), static_cast<size_t>(to - from), text);
+    }
+    writing_ = true;
+    SendMessageW(edit_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(wide.c_str()));
+    writing_ = false;
+    // A control that refused the text (out of memory) must not leave the
+    // cache believing it took it.
+    const long long expected = static_cast<long long>(lengthBefore) - (end - start) + wide.size();
+    if (cache_ && GetWindowTextLengthW(edit_) != expected) cache_.reset();
 }

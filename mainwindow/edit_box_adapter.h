@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "text_box.h"
@@ -18,6 +19,29 @@ public:
     // Runs after SetText: the control sends no EN_CHANGE for a whole-text
     // write, so the adapter reports it itself.
     void SetTextChangedHandler(std::function<void()> handler) { textChanged_ = std::move(handler); }
+
+    // While a reuse scope is open the text is read from the control once
+    // and kept current by the adapter's own writes: one evaluation asks for
+    // it many times, and a long text costs a conversion every time. Only
+    // code that changes the box through this adapter may run in a scope.
+    class TextReuseScope {
+    public:
+        explicit TextReuseScope(EditBoxAdapter& box) : box_(box) { ++box_.reuseDepth_; }
+        ~TextReuseScope() {
+            if (--box_.reuseDepth_ == 0) box_.cache_.reset();
+        }
+        TextReuseScope(const TextReuseScope&) = delete;
+        TextReuseScope& operator=(const TextReuseScope&) = delete;
+
+    private:
+        EditBoxAdapter& box_;
+    };
+
+    // The control reported a change (EN_CHANGE): unless the adapter made it
+    // itself, a text read before is stale.
+    void ControlChanged() {
+        if (!writing_) cache_.reset();
+    }
 
     std::string Text() const override;
     void SetText(const std::string& text) override;
@@ -35,6 +59,13 @@ private:
     // Selects the bytes [start, end) of `gbk`, the control's current text.
     void SelectBytes(const std::string& gbk, TextPos start, TextPos end);
 
+    // The control's text in GBK: from the cache inside a scope.
+    const std::string& CurrentText() const;
+
     HWND edit_;
     std::function<void()> textChanged_;
+    int reuseDepth_ = 0;
+    bool writing_ = false;
+    mutable std::optional<std::string> cache_;
+    mutable std::string uncached_;
 };

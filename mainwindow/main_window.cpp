@@ -223,8 +223,10 @@ bool MainWindow::PreTranslateMessage(const MSG& message) {
     const bool ours = message.hwnd == window_ || message.hwnd == box_ || message.hwnd == status_;
     if (!ours) return false;
     if (accelerators_ && TranslateAcceleratorW(window_, accelerators_, const_cast<MSG*>(&message))) return true;
-    if (message.hwnd == box_ && message.message == WM_KEYDOWN && keys_)
+    if (message.hwnd == box_ && message.message == WM_KEYDOWN && keys_) {
+        EditBoxAdapter::TextReuseScope reuse(*boxText_);
         return keys_->KeyDownHandler(static_cast<unsigned>(message.wParam), CurrentShiftState());
+    }
     return false;
 }
 
@@ -258,8 +260,12 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_COMMAND:
         if (reinterpret_cast<HWND>(lParam) == box_ && box_) {
-            if (HIWORD(wParam) == EN_CHANGE) BoxTextChanged();
+            if (HIWORD(wParam) == EN_CHANGE) {
+                if (boxText_) boxText_->ControlChanged();
+                BoxTextChanged();
+            }
         } else if (lParam == 0) {
+            EditBoxAdapter::TextReuseScope reuse(*boxText_);
             OnCommand(LOWORD(wParam));
         }
         return 0;
@@ -272,7 +278,10 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case WM_TIMER:
-        if (wParam == kKeyDelayTimerId && keys_) keys_->DelayedNewline();
+        if (wParam == kKeyDelayTimerId && keys_) {
+            EditBoxAdapter::TextReuseScope reuse(*boxText_);
+            keys_->DelayedNewline();
+        }
         if (wParam == kEdgeHideTimerId) EdgeHideTick();
         return 0;
     case WM_HOTKEY:
@@ -312,7 +321,10 @@ LRESULT MainWindow::HandleBoxMessage(UINT message, WPARAM wParam, LPARAM lParam)
     const WNDPROC old = oldEditBoxProc_;
     switch (message) {
     case WM_KEYUP:
-        if (keys_ && keys_->KeyUpHandler(static_cast<unsigned>(wParam), CurrentShiftState())) return 0;
+        if (keys_) {
+            EditBoxAdapter::TextReuseScope reuse(*boxText_);
+            if (keys_->KeyUpHandler(static_cast<unsigned>(wParam), CurrentShiftState())) return 0;
+        }
         break;
     case WM_CHAR:
         // Tab is the fraction conversion key; it never types a tab.

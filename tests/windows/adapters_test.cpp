@@ -10,6 +10,27 @@ namespace {
 
 using EditBoxAdapterTest = WindowTest;
 
+TEST_F(EditBoxAdapterTest, TextReadOnceInAScopeFollowsEveryChange) {
+    box().SetText("1×2");
+    EditBoxAdapter::TextReuseScope reuse(box());
+    EXPECT_EQ(box().Text(), "1×2");
+    box().SetSelectionStart(4);
+    box().ReplaceSelection("+3");
+    EXPECT_EQ(box().Text(), "1×2+3");
+    box().SetSelectionStart(1);
+    box().SetSelectionLength(2);
+    box().ReplaceSelection("÷");
+    EXPECT_EQ(box().Text(), "1÷2+3");
+    EXPECT_EQ(box().SelectionStart(), 3);
+    // A change the control makes itself, reported to the window: "1÷" is
+    // two UTF-16 units.
+    SendMessageW(window_.Box(), EM_SETSEL, 0, 2);
+    SendMessageW(window_.Box(), WM_CUT, 0, 0);
+    EXPECT_EQ(box().Text(), "2+3");
+    box().SetText("7");
+    EXPECT_EQ(box().Text(), "7");
+}
+
 TEST_F(EditBoxAdapterTest, KeepsGbkBytesAndMapsByteOffsetsToControlPositions) {
     const std::string text = "1×2\r\n3";
     box().SetText(text);
