@@ -24,8 +24,8 @@ void EditBoxAdapter::SelectBytes(const std::string& gbk, TextPos start, TextPos 
     const TextPos size = static_cast<TextPos>(gbk.size());
     start = std::clamp<TextPos>(start, 0, size);
     end = std::clamp<TextPos>(end, start, size);
-    const TextPos from = UnitIndexOfByte(gbk, start);
-    const TextPos to = UnitIndexOfByte(gbk, end);
+    const TextPos from = UnitOf(gbk, start);
+    const TextPos to = UnitOf(gbk, end);
     SendMessageW(edit_, EM_SETSEL, static_cast<WPARAM>(from), static_cast<LPARAM>(to));
     SendMessageW(edit_, EM_SCROLLCARET, 0, 0);
 }
@@ -35,29 +35,47 @@ const std::string& EditBoxAdapter::CurrentText() const {
         uncached_ = WideToGbk(WideText());
         return uncached_;
     }
-    if (!cache_) cache_ = WideToGbk(WideText());
+    if (!cache_) SetCache(WideToGbk(WideText()));
     return *cache_;
+}
+
+void EditBoxAdapter::SetCache(std::optional<std::string> text) const {
+    cache_ = std::move(text);
+    mark_ = UnitByteMark{};
+}
+
+// In the kept text the walks between the two kinds of position start at the
+// last one found: one key's work asks again and again near the caret.
+TextPos EditBoxAdapter::ByteOf(const std::string& gbk, TextPos unit) const {
+    if (cache_ && &gbk == &*cache_) return ByteOffsetOfUnit(gbk, unit, mark_);
+    return ByteOffsetOfUnit(gbk, unit);
+}
+
+TextPos EditBoxAdapter::UnitOf(const std::string& gbk, TextPos byte) const {
+    if (cache_ && &gbk == &*cache_) return UnitIndexOfByte(gbk, byte, mark_);
+    return UnitIndexOfByte(gbk, byte);
 }
 
 std::string EditBoxAdapter::Text() const { return CurrentText(); }
 
 void EditBoxAdapter::SetText(const std::string& text) {
+    ++writeCount_;
     SetWindowTextW(edit_, GbkToWide(text).c_str());
-    if (reuseDepth_ > 0) cache_ = text;
+    if (reuseDepth_ > 0) SetCache(text);
     if (textChanged_) textChanged_();
 }
 
 TextPos EditBoxAdapter::SelectionStart() const {
     DWORD start, end;
     UnitSelection(start, end);
-    return ByteOffsetOfUnit(CurrentText(), start);
+    return ByteOf(CurrentText(), start);
 }
 
 TextPos EditBoxAdapter::SelectionLength() const {
     DWORD start, end;
     UnitSelection(start, end);
     const std::string& gbk = CurrentText();
-    return ByteOffsetOfUnit(gbk, end) - ByteOffsetOfUnit(gbk, start);
+    return ByteOf(gbk, end) - ByteOf(gbk, start);
 }
 
 void EditBoxAdapter::SetSelectionStart(TextPos start) {
@@ -65,7 +83,7 @@ void EditBoxAdapter::SetSelectionStart(TextPos start) {
     DWORD from, to;
     UnitSelection(from, to);
     const std::string& gbk = CurrentText();
-    const TextPos length = ByteOffsetOfUnit(gbk, to) - ByteOffsetOfUnit(gbk, from);
+    const TextPos length = ByteOf(gbk, to) - ByteOf(gbk, from);
     const TextPos newStart = std::clamp<TextPos>(start, 0, static_cast<TextPos>(gbk.size()));
     SelectBytes(gbk, newStart, newStart + length);
 }
@@ -74,7 +92,7 @@ void EditBoxAdapter::SetSelectionLength(TextPos length) {
     DWORD from, to;
     UnitSelection(from, to);
     const std::string& gbk = CurrentText();
-    const TextPos start = ByteOffsetOfUnit(gbk, from);
+    const TextPos start = ByteOf(gbk, from);
     SelectBytes(gbk, start, start + std::max<TextPos>(length, 0));
 }
 
@@ -82,8 +100,8 @@ std::string EditBoxAdapter::SelectedText() const {
     DWORD start, end;
     UnitSelection(start, end);
     const std::string& gbk = CurrentText();
-    const TextPos from = ByteOffsetOfUnit(gbk, start);
-    const TextPos to = ByteOffsetOfUnit(gbk, end);
+    const TextPos from = ByteOf(gbk, start);
+    const TextPos to = ByteOf(gbk, end);
     return gbk.substr(static_cast<size_t>(from), static_cast<size_t>(to - from));
 }
 
@@ -96,15 +114,17 @@ void EditBoxAdapter::ReplaceSelection(const std::string& text) {
     if (cache_) {
         // The control's new text, spliced the same way before the control
         // reports the change.
-        const TextPos from = ByteOffsetOfUnit(*cache_, start);
-        const TextPos to = ByteOffsetOfUnit(*cache_, end);
+        const TextPos from = ByteOf(*cache_, start);
+        const TextPos to = ByteOf(*cache_, end);
         cache_->replace(static_cast<size_t>(from), static_cast<size_t>(to - from), text);
+        mark_ = UnitByteMark{};
     }
+    ++writeCount_;
     writing_ = true;
     SendMessageW(edit_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(wide.c_str()));
     writing_ = false;
     // A control that refused the text (out of memory) must not leave the
     // cache believing it took it.
     const long long expected = static_cast<long long>(lengthBefore) - (end - start) + wide.size();
-    if (cache_ && GetWindowTextLengthW(edit_) != expected) cache_.reset();
+    if (cache_ && GetWindowTextLengthW(edit_) != expected) SetCache(std::nullopt);
 }

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "gbk_codec.h"
 #include "text_box.h"
 
 class EditBoxAdapter : public TextBox {
@@ -28,7 +29,7 @@ public:
     public:
         explicit TextReuseScope(EditBoxAdapter& box) : box_(box) { ++box_.reuseDepth_; }
         ~TextReuseScope() {
-            if (--box_.reuseDepth_ == 0) box_.cache_.reset();
+            if (--box_.reuseDepth_ == 0) box_.SetCache(std::nullopt);
         }
         TextReuseScope(const TextReuseScope&) = delete;
         TextReuseScope& operator=(const TextReuseScope&) = delete;
@@ -40,8 +41,11 @@ public:
     // The control reported a change (EN_CHANGE): unless the adapter made it
     // itself, a text read before is stale.
     void ControlChanged() {
-        if (!writing_) cache_.reset();
+        if (!writing_) SetCache(std::nullopt);
     }
+
+    // Whole-text writes and replacements made through the adapter so far.
+    unsigned WriteCount() const { return writeCount_; }
 
     std::string Text() const override;
     void SetText(const std::string& text) override;
@@ -61,11 +65,16 @@ private:
 
     // The control's text in GBK: from the cache inside a scope.
     const std::string& CurrentText() const;
+    void SetCache(std::optional<std::string> text) const;
+    TextPos ByteOf(const std::string& gbk, TextPos unit) const;
+    TextPos UnitOf(const std::string& gbk, TextPos byte) const;
 
     HWND edit_;
     std::function<void()> textChanged_;
     int reuseDepth_ = 0;
     bool writing_ = false;
     mutable std::optional<std::string> cache_;
+    mutable UnitByteMark mark_;  // a matching pair of positions in cache_
+    unsigned writeCount_ = 0;
     mutable std::string uncached_;
 };

@@ -82,22 +82,33 @@ std::string WideToGbk(const std::wstring& wide) {
     return gbk;
 }
 
-TextPos UnitIndexOfByte(const std::string& gbk, TextPos offset) {
-    TextPos index = 0;
-    TextPos byte = 0;
+TextPos UnitIndexOfByte(const std::string& gbk, TextPos offset, UnitByteMark& mark) {
+    UnitByteMark at = offset >= mark.Byte ? mark : UnitByteMark{};
     const TextPos size = static_cast<TextPos>(gbk.size());
-    while (byte < size) {
-        const TextPos next = byte + CharSizeAt(gbk, byte);
+    while (at.Byte < size) {
+        const TextPos next = at.Byte + CharSizeAt(gbk, at.Byte);
         if (next > offset) break;
-        byte = next;
-        ++index;
+        at.Byte = next;
+        ++at.Unit;
     }
-    return index;
+    mark = at;
+    return at.Unit;
+}
+
+TextPos ByteOffsetOfUnit(const std::string& gbk, TextPos index, UnitByteMark& mark) {
+    UnitByteMark at = index >= mark.Unit ? mark : UnitByteMark{};
+    const TextPos size = static_cast<TextPos>(gbk.size());
+    for (; at.Unit < index && at.Byte < size; ++at.Unit) at.Byte += CharSizeAt(gbk, at.Byte);
+    mark = at;
+    return at.Byte;
+}
+
+TextPos UnitIndexOfByte(const std::string& gbk, TextPos offset) {
+    UnitByteMark start;
+    return UnitIndexOfByte(gbk, offset, start);
 }
 
 TextPos ByteOffsetOfUnit(const std::string& gbk, TextPos index) {
-    TextPos byte = 0;
-    const TextPos size = static_cast<TextPos>(gbk.size());
-    for (TextPos i = 0; i < index && byte < size; ++i) byte += CharSizeAt(gbk, byte);
-    return byte;
+    UnitByteMark start;
+    return ByteOffsetOfUnit(gbk, index, start);
 }

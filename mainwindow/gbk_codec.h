@@ -20,3 +20,13 @@ std::string WideToGbk(const std::wstring& wide);
 TextPos UnitIndexOfByte(const std::string& gbk, TextPos offset);
 // UTF-16 index -> byte offset in the same GBK text. Clamped to the text.
 TextPos ByteOffsetOfUnit(const std::string& gbk, TextPos index);
+
+// A pair of positions known to match in one text: a walk to a later
+// position starts there instead of at the text's start. Each call moves it
+// to the position found.
+struct UnitByteMark {
+    TextPos Unit = 0;
+    TextPos Byte = 0;
+};
+TextPos UnitIndexOfByte(const std::string& gbk, TextPos offset, UnitByteMark& mark);
+TextPos ByteOffsetOfUnit(const std::string& gbk, TextPos index, UnitByteMark& mark);

@@ -104,3 +104,24 @@ TEST(GbkCodec, RunsUnderTheCodePageTheTestCommandChose) {
 }
 
 }  // namespace
+
+namespace {
+
+// Walks that start at the last position found give what walks from the
+// start give, in whatever order the positions are asked for.
+TEST(GbkCodec, MarkedWalksAgreeWithWalksFromTheStart) {
+    const std::string text = "1×2\r\n√π∟3ab" "\xB0";  // ends in a lone lead byte
+    UnitByteMark mark;
+    const TextPos units[] = {0, 3, 1, 9, 9, 4, 12, 2, 20, 0, 7};
+    for (TextPos unit : units) {
+        SCOPED_TRACE(unit);
+        EXPECT_EQ(ByteOffsetOfUnit(text, unit, mark), ByteOffsetOfUnit(text, unit));
+    }
+    const TextPos bytes[] = {0, 2, 5, 1, 14, 13, 3, 30, 6, 0};
+    for (TextPos byte : bytes) {
+        SCOPED_TRACE(byte);
+        EXPECT_EQ(UnitIndexOfByte(text, byte, mark), UnitIndexOfByte(text, byte));
+    }
+}
+
+}  // namespace

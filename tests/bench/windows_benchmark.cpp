@@ -1,0 +1,437 @@
+// Timings of the main window under the real Win32 controls: one real-time
+// key release on a small and a 10,000-line text, start-up to the first
+// message loop turn, and what the box adapter's operations cost on their
+// own. Prints figures only; run by bench.sh, never by ctest.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "edit_box_adapter.h"
+#include "engine.h"
+#include "gbk_codec.h"
+#include "main_window.h"
+#include "memory_text_box.h"
+#include "message_loop.h"
+#include "program_folder.h"
+#include "settings.h"
+
+namespace {
+
+constexpr int kKeyRepetitions = 50;
+constexpr int kKeyWarmUps = 3;
+constexpr int kStarts = 10;
+constexpr int kOperationRepetitions = 50;
+constexpr int kLongTextLines = 10000;
+
+// The expression line the key release evaluates, before the typed digit.
+const char kExpression[] = "123+456";
+const wchar_t kExpressionWide[] = L"123+456";
+constexpr WPARAM kDigitKey = '7';
+// The line after the digit's release.
+const char kEvaluatedLine[] = "123+4567=4690";
+
+double Now() {
+    static const double unitsPerMs = [] {
+        LARGE_INTEGER frequency;
+        QueryPerformanceFrequency(&frequency);
+        return static_cast<double>(frequency.QuadPart) / 1000.0;
+    }();
+    LARGE_INTEGER counter;
+    QueryPerformanceCounter(&counter);
+    return static_cast<double>(counter.QuadPart) / unitsPerMs;
+}
+
+struct Summary {
+    double median = 0, max = 0;
+};
+
+Summary Summarise(std::vector<double> samples) {
+    Summary s;
+    if (samples.empty()) return s;
+    std::sort(samples.begin(), samples.end());
+    const size_t n = samples.size();
+    s.median = n % 2 ? samples[n / 2] : (samples[n / 2 - 1] + samples[n / 2]) / 2;
+    s.max = samples.back();
+    return s;
+}
+
+// Milliseconds of each of `repetitions` calls.
+Summary TimeEach(int repetitions, const std::function<void()>& work) {
+    std::vector<double> samples;
+    for (int i = 0; i < repetitions; ++i) {
+        const double t0 = Now();
+        work();
+        samples.push_back(Now() - t0);
+    }
+    return Summarise(samples);
+}
+
+void PrintRow(const std::string& name, int count, Summary s) {
+    std::printf("  %-62s %4d %10.3f %10.3f\n", name.c_str(), count, s.median, s.max);
+}
+
+void PrintHeader(const char* title) {
+    std::printf("\n%s\n  %-62s %4s %10s %10s\n", title, "", "n", "median ms", "max ms");
+}
+
+std::string Lines(int count, const std::string& line) {
+    std::string text;
+    text.reserve(static_cast<size_t>(count) * (line.size() + 2));
+    for (int i = 0; i < count; ++i) {
+        if (i) text += "\r\n";
+        text += line;
+    }
+    return text;
+}
+
+// 10,000 evaluated lines, with the bare expression on line `expressionLine`.
+std::string LongText(int expressionLine) {
+    std::string text;
+    for (int i = 0; i < kLongTextLines; ++i) {
+        if (i) text += "\r\n";
+        text += i == expressionLine ? kExpression : "123+456=579";
+    }
+    return text;
+}
+
+// Counts, and times, the messages the box adapter sends to the control. It
+// sits on top of the main window's own subclass of the box.
+struct BoxTraffic {
+    int getText = 0, getTextLength = 0, getSel = 0, setSel = 0, replaceSel = 0, setText = 0, scrollCaret = 0;
+    double getTextMs = 0, selMs = 0, replaceSelMs = 0, setTextMs = 0, scrollCaretMs = 0;
+};
+
+BoxTraffic* g_traffic = nullptr;
+WNDPROC g_boxProc = nullptr;
+
+LRESULT CALLBACK CountingBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+    BoxTraffic& t = *g_traffic;
+    int* count = nullptr;
+    double* ms = nullptr;
+    switch (message) {
+    case WM_GETTEXT: count = &t.getText; ms = &t.getTextMs; break;
+    case WM_GETTEXTLENGTH: count = &t.getTextLength; ms = &t.getTextMs; break;
+    case EM_GETSEL: count = &t.getSel; ms = &t.selMs; break;
+    case EM_SETSEL: count = &t.setSel; ms = &t.selMs; break;
+    case EM_REPLACESEL: count = &t.replaceSel; ms = &t.replaceSelMs; break;
+    case WM_SETTEXT: count = &t.setText; ms = &t.setTextMs; break;
+    case EM_SCROLLCARET: count = &t.scrollCaret; ms = &t.scrollCaretMs; break;
+    default: return CallWindowProcW(g_boxProc, box, message, wParam, lParam);
+    }
+    const double t0 = Now();
+    const LRESULT result = CallWindowProcW(g_boxProc, box, message, wParam, lParam);
+    *ms += Now() - t0;
+    ++*count;
+    return result;
+}
+
+LPARAM KeyLParam(WPARAM key, bool release) {
+    const UINT scan = MapVirtualKeyW(static_cast<UINT>(key), MAPVK_VK_TO_VSC);
+    LPARAM lParam = 1 | static_cast<LPARAM>(scan) << 16;
+    if (release) lParam |= static_cast<LPARAM>(3u << 30);  // was down, now released
+    return lParam;
+}
+
+std::wstring LineOf(HWND box, int line) {
+    const LRESULT start = SendMessageW(box, EM_LINEINDEX, static_cast<WPARAM>(line), 0);
+    const LRESULT length = SendMessageW(box, EM_LINELENGTH, static_cast<WPARAM>(start), 0);
+    std::wstring text(static_cast<size_t>(length) + 2, L'\0');
+    *reinterpret_cast<WORD*>(text.data()) = static_cast<WORD>(text.size());
+    const LRESULT copied = SendMessageW(box, EM_GETLINE, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(copied));
+    return text;
+}
+
+// A started main window with a fresh program folder of its own.
+struct Started {
+    ProgramFolder folder;
+    MainWindow window;
+    bool running = false;
+
+    explicit Started(const char* settings) {
+        if (settings) folder.WriteSettings(settings);
+        running = window.Create(GetModuleHandleW(nullptr), folder.Path(), false) == StartResult::Running;
+        if (running) window.Show(SW_SHOWNORMAL);
+        PumpPendingMessages(window);
+    }
+    void Pump() { PumpPendingMessages(window); }
+};
+
+// Real-time mode is the default; a second window of the process must not
+// be refused as another instance.
+const char kRealtimeSettings[] = "[其他设置]\r\n允许多开=真\r\n";
+
+struct KeyCase {
+    const char* name;
+    std::string text;
+    int line;  // of the expression, 0-based
+};
+
+// Puts the bare expression back on `line`, caret behind it, then types the
+// digit through the control as a key press would.
+void PrepareLine(Started& s, int line) {
+    const HWND box = s.window.Box();
+    const LRESULT start = SendMessageW(box, EM_LINEINDEX, static_cast<WPARAM>(line), 0);
+    const LRESULT length = SendMessageW(box, EM_LINELENGTH, static_cast<WPARAM>(start), 0);
+    SendMessageW(box, EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(start + length));
+    SendMessageW(box, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(kExpressionWide));
+    s.Pump();
+    SendMessageW(box, WM_CHAR, kDigitKey, KeyLParam(kDigitKey, false));
+    s.Pump();
+}
+
+// Median and max of the releases alone, and of each release with the
+// repaint that follows it in the message loop.
+void TimeReleases(Started& s, int line, const std::string& label) {
+    std::vector<double> release, withPaint;
+    for (int i = 0; i < kKeyWarmUps + kKeyRepetitions; ++i) {
+        PrepareLine(s, line);
+        const double t0 = Now();
+        SendMessageW(s.window.Box(), WM_KEYUP, kDigitKey, KeyLParam(kDigitKey, true));
+        const double t1 = Now();
+        s.Pump();
+        const double t2 = Now();
+        if (i >= kKeyWarmUps) {
+            release.push_back(t1 - t0);
+            withPaint.push_back(t2 - t0);
+        }
+    }
+    PrintRow(label + ": key release", kKeyRepetitions, Summarise(release));
+    PrintRow(label + ": key release + repaint", kKeyRepetitions, Summarise(withPaint));
+}
+
+// One more release with every adapter message counted.
+BoxTraffic CountRelease(Started& s, int line) {
+    const HWND box = s.window.Box();
+    PrepareLine(s, line);
+    BoxTraffic traffic;
+    g_traffic = &traffic;
+    g_boxProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountingBoxProc)));
+    SendMessageW(box, WM_KEYUP, kDigitKey, KeyLParam(kDigitKey, true));
+    SetWindowLongPtrW(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_boxProc));
+    g_traffic = nullptr;
+    s.Pump();
+    return traffic;
+}
+
+struct KeyTraffic {
+    BoxTraffic shown, hidden;
+};
+
+bool RunKeyCase(const KeyCase& c, KeyTraffic& traffic) {
+    Started s(kRealtimeSettings);
+    if (!s.running) {
+        std::printf("  %s: the main window did not start\n", c.name);
+        return false;
+    }
+    s.window.BoxText().SetText(c.text);
+    s.Pump();
+
+    TimeReleases(s, c.line, c.name);
+    // Each release must really have evaluated and written its result.
+    const std::string written = WideToGbk(LineOf(s.window.Box(), c.line));
+    const bool evaluated = written == kEvaluatedLine;
+    if (!evaluated) std::printf("  %s: NO RESULT WRITTEN, the line is \"%s\"\n", c.name, written.c_str());
+    traffic.shown = CountRelease(s, c.line);
+
+    // A hidden window draws nothing: what is left is the program's own
+    // work and the control's bookkeeping.
+    ShowWindow(s.window.Handle(), SW_HIDE);
+    s.Pump();
+    TimeReleases(s, c.line, std::string(c.name) + ", hidden");
+    traffic.hidden = CountRelease(s, c.line);
+    return evaluated;
+}
+
+// The engine's evaluation of the same line in an in-memory box: no control,
+// no code page conversion.
+void RunEngineAlone(const KeyCase& c) {
+    std::string text = c.text;
+    size_t lineStart = 0;
+    for (int i = 0; i < c.line; ++i) lineStart = text.find("\r\n", lineStart) + 2;
+    const size_t caret = lineStart + std::string(kExpression).size() + 1;
+    text.insert(caret - 1, 1, static_cast<char>(kDigitKey));
+
+    Settings settings;
+    EngineState state;
+    MemoryStatusBar status;
+    MemoryClipboard clipboard;
+    std::vector<double> samples;
+    bool evaluated = true;
+    for (int i = 0; i < kKeyWarmUps + kKeyRepetitions; ++i) {
+        MemoryTextBox box(text, static_cast<TextPos>(caret));
+        Engine engine(box, status, clipboard, settings, state);
+        const double t0 = Now();
+        engine.Evaluator();
+        if (i >= kKeyWarmUps) samples.push_back(Now() - t0);
+        evaluated = evaluated && box.Text().compare(lineStart, sizeof kEvaluatedLine - 1, kEvaluatedLine) == 0;
+    }
+    PrintRow(std::string(c.name) + ": Evaluator, in-memory box", kKeyRepetitions, Summarise(samples));
+    if (!evaluated) std::printf("  %s: the in-memory evaluation wrote no result\n", c.name);
+}
+
+void PrintTraffic(const char* name, const BoxTraffic& t) {
+    std::printf("  %-34s %5d %5d %5d %5d %5d %5d | %8.3f %8.3f %8.3f %8.3f\n", name, t.getText, t.getTextLength,
+                t.getSel, t.setSel, t.replaceSel, t.setText, t.getTextMs, t.selMs, t.replaceSelMs,
+                t.scrollCaretMs);
+}
+
+// The adapter's operations one by one on the box's current text.
+void AdapterCosts(const char* name, const std::string& text) {
+    Started s(kRealtimeSettings);
+    if (!s.running) return;
+    EditBoxAdapter& adapter = s.window.BoxText();
+    const HWND box = s.window.Box();
+    PrintRow(std::string(name) + ": SetText (WM_SETTEXT + GBK->UTF-16)", 5,
+             TimeEach(5, [&] { adapter.SetText(text); }));
+    s.Pump();
+    // Caret in the middle, as for a line being edited.
+    const LRESULT middle = SendMessageW(box, EM_LINEINDEX, SendMessageW(box, EM_GETLINECOUNT, 0, 0) / 2, 0);
+    SendMessageW(box, EM_SETSEL, static_cast<WPARAM>(middle), static_cast<LPARAM>(middle));
+
+    std::wstring wide;
+    std::string gbk;
+    PrintRow(std::string(name) + ": Text() (GetWindowText + UTF-16->GBK)", kOperationRepetitions,
+             TimeEach(kOperationRepetitions, [&] { gbk = adapter.Text(); }));
+    PrintRow(std::string(name) + ":   GetWindowTextLength + GetWindowText", kOperationRepetitions,
+             TimeEach(kOperationRepetitions, [&] {
+                 const int length = GetWindowTextLengthW(box);
+                 wide.assign(static_cast<size_t>(length) + 1, L'\0');
+                 wide.resize(static_cast<size_t>(GetWindowTextW(box, wide.data(), length + 1)));
+             }));
+    PrintRow(std::string(name) + ":   WideToGbk (code page 936)", kOperationRepetitions,
+             TimeEach(kOperationRepetitions, [&] { gbk = WideToGbk(wide); }));
+    PrintRow(std::string(name) + ":   GbkToWide (code page 936)", kOperationRepetitions,
+             TimeEach(kOperationRepetitions, [&] { wide = GbkToWide(gbk); }));
+    // Caret positions map between UTF-16 units and GBK bytes by a walk over
+    // the text up to them.
+    TextPos offset = 0;
+    PrintRow(std::string(name) + ":   ByteOffsetOfUnit, caret in the middle", kOperationRepetitions,
+             TimeEach(kOperationRepetitions, [&] { offset = ByteOffsetOfUnit(gbk, static_cast<TextPos>(middle)); }));
+    PrintRow(std::string(name) + ":   UnitIndexOfByte, caret in the middle", kOperationRepetitions,
+             TimeEach(kOperationRepetitions, [&] { offset = UnitIndexOfByte(gbk, offset); }));
+    TextPos caret = 0;
+    PrintRow(std::string(name) + ": SelectionStart()", kOperationRepetitions,
+             TimeEach(kOperationRepetitions, [&] { caret = adapter.SelectionStart(); }));
+    PrintRow(std::string(name) + ": SetSelectionStart()", kOperationRepetitions,
+             TimeEach(kOperationRepetitions, [&] { adapter.SetSelectionStart(caret); }));
+    std::vector<double> replace;
+    for (int i = 0; i < kOperationRepetitions; ++i) {
+        const double t0 = Now();
+        SendMessageW(box, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L"1"));
+        replace.push_back(Now() - t0);
+        SendMessageW(box, WM_CHAR, VK_BACK, 0);
+    }
+    PrintRow(std::string(name) + ": EM_REPLACESEL of one character", kOperationRepetitions, Summarise(replace));
+    s.Pump();
+    // The control redraws its scroll bars on every edit; this one keeps its
+    // position and is only drawn again.
+    SCROLLINFO bar = {};
+    bar.cbSize = sizeof bar;
+    bar.fMask = SIF_POS;
+    GetScrollInfo(box, SB_VERT, &bar);
+    PrintRow(std::string(name) + ": redraw of one scroll bar (SetScrollInfo)", kOperationRepetitions,
+             TimeEach(kOperationRepetitions, [&] { SetScrollInfo(box, SB_VERT, &bar, TRUE); }));
+    ShowWindow(s.window.Handle(), SW_HIDE);
+    s.Pump();
+    PrintRow(std::string(name) + ": SetText, window hidden", 5, TimeEach(5, [&] { adapter.SetText(text); }));
+}
+
+struct StartCase {
+    const char* name;
+    const char* settings;  // none: an empty program folder
+    std::string backup;
+};
+
+// Create + Show + the first loop turn, each start in a fresh folder.
+void RunStartCase(const StartCase& c) {
+    std::vector<double> samples;
+    std::string shown;
+    for (int i = 0; i < kStarts; ++i) {
+        ProgramFolder folder;
+        if (c.settings) folder.WriteSettings(c.settings);
+        if (!c.backup.empty()) ProgramFolder::WriteBytes(folder.File(programfiles::kBackupFile), c.backup);
+        {
+            MainWindow window;
+            const double t0 = Now();
+            const bool running = window.Create(GetModuleHandleW(nullptr), folder.Path(), false) == StartResult::Running;
+            if (running) window.Show(SW_SHOWNORMAL);
+            PumpPendingMessages(window);
+            samples.push_back(Now() - t0);
+            if (!running) {
+                std::printf("  %s: the main window did not start\n", c.name);
+                return;
+            }
+            if (i == 0) shown = std::to_string(SendMessageW(window.Box(), EM_GETLINECOUNT, 0, 0));
+        }
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    }
+    PrintRow(std::string(c.name) + " (" + shown + " lines shown)", kStarts, Summarise(samples));
+}
+
+}  // namespace
+
+int main() {
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
+    std::printf("Numerel main window under Wine: %d key releases, %d starts per row\n", kKeyRepetitions, kStarts);
+
+    const std::string backup = Lines(kLongTextLines, "123+456=579");
+
+    PrintHeader("Start-up: Create + Show + first message loop turn");
+    {
+        // The process's first window also loads the common controls and
+        // registers the window class.
+        ProgramFolder folder;
+        MainWindow window;
+        const double t0 = Now();
+        window.Create(GetModuleHandleW(nullptr), folder.Path(), false);
+        window.Show(SW_SHOWNORMAL);
+        PumpPendingMessages(window);
+        PrintRow("first window of the process, empty folder", 1, Summary{Now() - t0, Now() - t0});
+    }
+    const StartCase starts[] = {
+        {"empty program folder", nullptr, std::string()},
+        {"backup of 10,000 lines", "[其他设置]\r\n退出保存=真\r\n允许多开=真\r\n", backup},
+        // One instance only: the marker file and the window handle written
+        // to the settings file are part of the start.
+        {"backup of 10,000 lines, single instance", "[其他设置]\r\n退出保存=真\r\n", backup},
+    };
+    for (const StartCase& c : starts) RunStartCase(c);
+
+    PrintHeader("Real-time key release (WM_KEYUP of a typed digit, sent to the box)");
+    const KeyCase keys[] = {
+        {"10,000 lines, middle line", LongText(kLongTextLines / 2), kLongTextLines / 2},
+        {"10,000 lines, last line", LongText(kLongTextLines - 1), kLongTextLines - 1},
+        {"31 empty lines, first line", std::string(kExpression) + Lines(32, ""), 0},
+        {"one line", kExpression, 0},
+    };
+    std::vector<KeyTraffic> traffic(std::size(keys));
+    bool allEvaluated = true;
+    for (size_t i = 0; i < std::size(keys); ++i) allEvaluated = RunKeyCase(keys[i], traffic[i]) && allEvaluated;
+    for (const KeyCase& c : keys) RunEngineAlone(c);
+
+    std::printf("\nMessages reaching the box during one key release (and ms spent in the control)\n");
+    std::printf("  %-34s %5s %5s %5s %5s %5s %5s | %8s %8s %8s %8s\n", "", "GETTX", "LEN", "GSEL", "SSEL", "REPL",
+                "SETTX", "text ms", "sel ms", "repl ms", "scrl ms");
+    for (size_t i = 0; i < std::size(keys); ++i) {
+        PrintTraffic(keys[i].name, traffic[i].shown);
+        PrintTraffic((std::string(keys[i].name) + ", hidden").c_str(), traffic[i].hidden);
+    }
+
+    PrintHeader("Box adapter operations on their own (outside a key release: each reads the whole text)");
+    AdapterCosts("10,000 lines", backup);
+    AdapterCosts("31 empty lines", Lines(32, ""));
+
+    if (!allEvaluated) {
+        std::printf("\nsome key releases wrote no result: their figures do not measure an evaluation\n");
+        return 1;
+    }
+    return 0;
+}
