@@ -143,6 +143,9 @@ std::string DecimalToFraction(const std::string& text, int kind, const Settings&
     long long n = 0;
     long long d = 0;
     if (!FindFraction(fraction, n, d)) return FormatNumber(text, settings);
+    // A fraction part within the tolerance below a whole one is found as
+    // d∟d: no fraction to show, like one within the tolerance above zero.
+    if (n >= d) return FormatNumber(text, settings);
 
     if (kind == 1) {
         if (DigitCount(whole) + DigitCount(n) + DigitCount(d) >= 7) {

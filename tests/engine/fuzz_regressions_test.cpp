@@ -132,6 +132,8 @@ TEST(FuzzRegressions, FuzzerInputs) {
         "313230323d31323d322d3032",
         // fraction conversion: "=79" alone on the last line; the second pass took the line above
         "023d450270690065a6d000002b2bffff2eff0d0a2b320d0a3d3739",
+        // evaluation: -0.999999999999 as an improper fraction was written "-2∟2"
+        "2bff30ffff2dfc3d31a1c131305e2d31322d3031",
     };
     for (const char* hex : inputs) {
         SCOPED_TRACE(hex);

@@ -61,6 +61,9 @@ TEST(ResultFormatting, DecimalToFraction) {
         {"3.00000001", 0, "3.00000001"},  // fraction within the tolerance
         {"2.9999999999995", 0, "3"},      // snaps to a whole number
         {"5.0000001", 0, "5.0000001"},    // 1/9999900 found, too long as 49999501∟9999900
+        // Just below a whole number: found as 2/2, shown as the decimal.
+        {"-0.999999999999", 0, "-0.999999999999"},
+        {"1.99999995", 1, "1.99999995"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
