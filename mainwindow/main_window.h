@@ -13,6 +13,7 @@
 #include "key_handler_host.h"
 #include "settings.h"
 #include "tray_icon.h"
+#include "undo_history.h"
 
 class ClipboardAdapter;
 class EditBoxAdapter;
@@ -60,6 +61,7 @@ public:
     bool TrayIconShown() const { return tray_.Shown(); }
     bool SessionEnding() const { return sessionEnding_; }
     int ShowHideHotKeyId() const { return showHideHotKeyId_; }
+    const UndoHistory& History() const { return undo_; }
 
     // Commands of the menus, callable directly.
     void ToggleRealtime();
@@ -98,6 +100,7 @@ private:
     void ShowCaretPosition();
     void OnCommand(int id);
     void EditBoxContextMenu();
+    void RecordUndoSnapshot();
     void Release();
 
     // KeyHandlerHost (main_window_keys.cpp).
@@ -120,7 +123,6 @@ private:
     void EdgeHideTick() {}
     void TrayIconEvent(LPARAM) {}
     void ShowHideHotKey() {}
-    void RecordUndoSnapshot() {}
 
     Settings settings_;
     EngineState state_;
@@ -146,6 +148,7 @@ private:
     WNDPROC oldMainWindowProc_ = nullptr;
     WNDPROC oldEditBoxProc_ = nullptr;
     TrayIcon tray_;
+    UndoHistory undo_;
 
     std::unique_ptr<Win32FileStore> fileStore_;
     std::unique_ptr<SettingsFile> settingsFile_;

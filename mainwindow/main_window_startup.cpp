@@ -112,6 +112,11 @@ StartResult MainWindow::MainWindowCreated() {
     return StartResult::Running;
 }
 
+void MainWindow::RecordUndoSnapshot() {
+    undo_.SetDepth(settings_.UndoDepth);
+    undo_.Record(boxText_->Text(), boxText_->SelectionStart());
+}
+
 void MainWindow::PlaceWindow() {
     const Placement placement =
         StartPlacement(settings_, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));

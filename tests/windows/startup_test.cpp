@@ -91,6 +91,9 @@ TEST(Startup, FirstRunTakesEveryDefaultAndWritesNothing) {
     DeleteDC(dc);
 
     EXPECT_EQ(s.window.BoxText().Text(), ClearedText());
+    // The first undo snapshot is the box as start-up left it.
+    EXPECT_EQ(s.window.History().Count(), 1u);
+    EXPECT_EQ(s.window.History().Index(), 1u);
     EXPECT_EQ(s.Part(0), " [提示]_初始化完毕，请输入表达式!");
     EXPECT_EQ(s.Part(1), " 行: 1,列: 1,");
     EXPECT_EQ(s.Part(2), " 实时计算 , 角度制 , 12位精度");
@@ -184,6 +187,7 @@ TEST(Startup, BackupTextComesBackWithItsCaret) {
     EXPECT_EQ(window.BoxText().Text(), "1×2\r\n3");
     EXPECT_EQ(window.BoxText().SelectionStart(), 4);
     EXPECT_EQ(window.StatusText().PartText(1), " 行: 1,列: 5,");
+    EXPECT_EQ(window.History().Count(), 1u);
 }
 
 TEST(Startup, SecondStartRestoresTheFirstAndEnds) {
