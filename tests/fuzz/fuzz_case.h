@@ -303,7 +303,10 @@ private:
         }
         const lineprops::Span n = {o.start, after.size() - tail};
         if (!lineprops::IsWellFormedGbk(before)) return std::string();
-        const std::string oldLine = before.substr(o.start, o.end - o.start);
+        // The line-end repair that came first may have dropped a lone CR
+        // inside the line; the skeleton is the repaired one's.
+        std::string oldLine = before.substr(o.start, o.end - o.start);
+        if (lineprops::HasBrokenLineEnds(before)) oldLine = lineprops::Repaired(oldLine);
         const std::string newLine = after.substr(n.start, n.end - n.start);
         if (!lineprops::SameSkeleton(oldLine, newLine, s_.SpaceSplitsExpressions)) {
             return "line changed beyond its results";

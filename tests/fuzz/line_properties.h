@@ -162,10 +162,15 @@ inline std::string LineSkeleton(const std::string& line, bool spaceSplit, bool& 
 
 // The same two lines keep their skeleton; where a continuation is ambiguous,
 // at least everything but the digits, number marks and powers of ten.
+// A result that a conversion's second pass writes at the caret may stand
+// behind the line's trailing blanks, which then end no longer.
 inline bool SameSkeleton(const std::string& oldLine, const std::string& newLine, bool spaceSplit) {
     bool ambiguous = false;
-    const std::string before = LineSkeleton(oldLine, spaceSplit, ambiguous);
+    std::string before = LineSkeleton(oldLine, spaceSplit, ambiguous);
     const std::string after = LineSkeleton(newLine, spaceSplit, ambiguous);
+    const bool writtenBehindBlanks = !spaceSplit && !newLine.empty() && newLine.back() != ' ' &&
+                                     TrimRight(oldLine).size() < oldLine.size();
+    if (writtenBehindBlanks) before.resize(before.rfind('#') + 1);
     if (before == after) return true;
     if (!ambiguous) return false;
     auto withoutNumbers = [](const std::string& text) {
