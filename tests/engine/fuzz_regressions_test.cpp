@@ -136,6 +136,9 @@ TEST(FuzzRegressions, FuzzerInputs) {
         "2bff30ffff2dfc3d31a1c131305e2d31322d3031",
         // fraction conversion: the repair dropped a lone CR inside the line, which the rules counted as a change
         "fb212e2e2e2e2e2e2e2e2e2e2e2e2e2b343d733d3d31636f732d31313d0d203d30",
+        // refresh: failed restore of a line ending in full-width blanks, and one with lone LFs
+        "0c03a1a1a1a1a145a13d3d3d3d39a1a1a101a13d3d3d0c3f7a0c03a1a1a12ca1a1",
+        "0c010003ffff746a667828382c312c332c342c3429203d3d3d3d3d3d3d3d3d3d3d3d203d3d3d3d3d3d0a370a3132254e3331a83d3d3d3d3d32",
     };
     for (const char* hex : inputs) {
         SCOPED_TRACE(hex);

@@ -303,12 +303,14 @@ private:
         }
         const lineprops::Span n = {o.start, after.size() - tail};
         if (!lineprops::IsWellFormedGbk(before)) return std::string();
-        // The line-end repair that came first may have dropped a lone CR
-        // inside the line; the skeleton is the repaired one's.
-        std::string oldLine = before.substr(o.start, o.end - o.start);
-        if (lineprops::HasBrokenLineEnds(before)) oldLine = lineprops::Repaired(oldLine);
+        const std::string oldLine = before.substr(o.start, o.end - o.start);
         const std::string newLine = after.substr(n.start, n.end - n.start);
-        if (!lineprops::SameSkeleton(oldLine, newLine, s_.SpaceSplitsExpressions)) {
+        // A line-end repair may have come first and dropped a lone CR
+        // inside the line.
+        const bool same = lineprops::SameSkeleton(oldLine, newLine, s_.SpaceSplitsExpressions) ||
+                          (lineprops::HasBrokenLineEnds(before) &&
+                           lineprops::SameSkeleton(lineprops::Repaired(oldLine), newLine, s_.SpaceSplitsExpressions));
+        if (!same) {
             return "line changed beyond its results";
         }
         return std::string();

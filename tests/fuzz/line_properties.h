@@ -168,7 +168,9 @@ inline bool SameSkeleton(const std::string& oldLine, const std::string& newLine,
     bool ambiguous = false;
     std::string before = LineSkeleton(oldLine, spaceSplit, ambiguous);
     const std::string after = LineSkeleton(newLine, spaceSplit, ambiguous);
-    const bool writtenBehindBlanks = !spaceSplit && !newLine.empty() && newLine.back() != ' ' &&
+    if (before == after) return true;
+    const bool writtenBehindBlanks = !spaceSplit && !newLine.empty() &&
+                                     TrimRight(newLine).size() == newLine.size() &&
                                      TrimRight(oldLine).size() < oldLine.size();
     if (writtenBehindBlanks) before.resize(before.rfind('#') + 1);
     if (before == after) return true;
