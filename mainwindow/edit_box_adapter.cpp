@@ -61,6 +61,9 @@ std::string EditBoxAdapter::Text() const { return CurrentText(); }
 void EditBoxAdapter::SetText(const std::string& text) {
     ++writeCount_;
     SetWindowTextW(edit_, GbkToWide(text).c_str());
+    // A whole-text write clears the control's modified flag; it is a change
+    // like any other, so a later "save changes?" question must still come.
+    SendMessageW(edit_, EM_SETMODIFY, TRUE, 0);
     if (reuseDepth_ > 0) SetCache(text);
     if (textChanged_) textChanged_();
 }

@@ -5,10 +5,12 @@
 #include <algorithm>
 
 #include "caret_position.h"
+#include "char_input.h"
 #include "effective_values.h"
 #include "program_files.h"
 #include "clipboard_adapter.h"
 #include "edit_box_adapter.h"
+#include "editing_commands.h"
 #include "engine.h"
 #include "gbk_codec.h"
 #include "key_handlers.h"
@@ -98,6 +100,9 @@ bool MainWindow::CreateControls() {
     engine_ = std::make_unique<Engine>(*boxText_, *statusText_, *clipboard_, settings_, state_);
     keys_ = std::make_unique<KeyHandlers>(*boxText_, *statusText_, *engine_, settings_,
                                           static_cast<KeyHandlerHost&>(*this));
+    charInput_ = std::make_unique<CharInput>(*boxText_, settings_, state_);
+    textChanged_ = std::make_unique<TextChangedHandling>(*boxText_, *statusText_, settings_,
+                                                         static_cast<TextChangedHost&>(*this));
     return true;
 }
 
@@ -211,7 +216,37 @@ void MainWindow::FullScreen() {
 }
 
 void MainWindow::BoxTextChanged() {
-    // Text-changed handling (hints, auto-replacement, undo) plugs in here.
+    if (!textChanged_) return;
+    EditBoxAdapter::TextReuseScope reuse(*boxText_);
+    textChanged_->TextChangedHandler();
+}
+
+void MainWindow::RecordUndoSnapshot() {
+    undo_.SetDepth(settings_.UndoDepth);
+    undo_.Record(boxText_->Text(), boxText_->SelectionStart());
+}
+
+// The replay flag is set only around a restore that happens, so no later
+// edit is ever left out of the history.
+void MainWindow::RegisterDropTarget() { dropTarget_.Register(window_, static_cast<DropSink&>(*this)); }
+
+void MainWindow::OnTextDropped(const std::string& gbk) { boxText_->SetText(gbk); }
+
+void MainWindow::OnFileDropped(const std::wstring&, const std::string& gbk) { boxText_->SetText(gbk); }
+
+void MainWindow::ClearBoxCommand() {
+    EditBoxAdapter::TextReuseScope reuse(*boxText_);
+    ClearBox(*boxText_);
+}
+
+void MainWindow::Undo() {
+    if (const UndoSnapshot* step = undo_.Undo()) textChanged_->RestoreSnapshot(step->Text, step->Caret);
+    FocusBox();
+}
+
+void MainWindow::Redo() {
+    if (const UndoSnapshot* step = undo_.Redo()) textChanged_->RestoreSnapshot(step->Text, step->Caret);
+    FocusBox();
 }
 
 void MainWindow::ShowCaretPosition() {
@@ -290,7 +325,13 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case kTrayMessage:
         TrayIconEvent(lParam);
         return 0;
+    case WM_NOTIFY: {
+        const auto* note = reinterpret_cast<const NMHDR*>(lParam);
+        if (note->hwndFrom == status_ && note->code == NM_DBLCLK) ClearBoxCommand();
+        return 0;
+    }
     case WM_DESTROY:
+        dropTarget_.Revoke();
         tray_.Remove();
         if (showHideHotKeyId_) UnregisterHotKey(window_, showHideHotKeyId_);
         showHideHotKeyId_ = 0;
@@ -329,10 +370,42 @@ LRESULT MainWindow::HandleBoxMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CHAR:
         // Tab is the fraction conversion key; it never types a tab.
         if (wParam == '\t') return 0;
+        if (wParam < 0x80 && charInput_) {
+            EditBoxAdapter::TextReuseScope reuse(*boxText_);
+            if (charInput_->CharInputHandler(static_cast<unsigned char>(wParam))) return 0;
+        }
         break;
     case WM_CONTEXTMENU:
         EditBoxContextMenu();
         return 0;
+    case WM_LBUTTONDBLCLK: {
+        // The box's own word selection never happens.
+        EditBoxAdapter::TextReuseScope reuse(*boxText_);
+        SelectNumberAtCaret(*boxText_, *clipboard_, settings_.DoubleClickCopy);
+        return 0;
+    }
+    case WM_LBUTTONDOWN: {
+        BoxMouseDown(mouse_, box, window_, lParam);
+        const LRESULT result = CallWindowProcW(old, box, message, wParam, lParam);
+        ShowCaretPosition();
+        return result;
+    }
+    case WM_MOUSEMOVE: {
+        BoxMouseMove(mouse_, box, window_, lParam, CurrentShiftState());
+        const LRESULT result = CallWindowProcW(old, box, message, wParam, lParam);
+        // Only a held button moves the caret.
+        if (wParam & MK_LBUTTON) ShowCaretPosition();
+        return result;
+    }
+    case WM_LBUTTONUP: {
+        const LRESULT result = CallWindowProcW(old, box, message, wParam, lParam);
+        EditBoxAdapter::TextReuseScope reuse(*boxText_);
+        BoxMouseUp(mouse_, *boxText_, CurrentShiftState());
+        return result;
+    }
+    case WM_MOUSEWHEEL:
+        if (ZoomFontSize(mouse_, settings_.FontSize, wParam, CurrentShiftState())) ApplyFont();
+        break;
     case WM_SETFOCUS: {
         const LRESULT result = CallWindowProcW(old, box, message, wParam, lParam);
         ShowCaretPosition();

@@ -9,12 +9,16 @@
 #include <memory>
 #include <string>
 
+#include "box_mouse.h"
+#include "drop_target.h"
 #include "engine_state.h"
 #include "key_handler_host.h"
 #include "settings.h"
+#include "text_changed.h"
 #include "tray_icon.h"
 #include "undo_history.h"
 
+class CharInput;
 class ClipboardAdapter;
 class EditBoxAdapter;
 class Engine;
@@ -31,7 +35,7 @@ enum class StartResult {
     Failed,
 };
 
-class MainWindow : private KeyHandlerHost {
+class MainWindow : private KeyHandlerHost, private TextChangedHost, private DropSink {
 public:
     MainWindow();
     ~MainWindow() override;
@@ -97,10 +101,19 @@ private:
     void LayoutMainWindow();
     void RememberPlacement();
     void BoxTextChanged();
-    void ShowCaretPosition();
     void OnCommand(int id);
     void EditBoxContextMenu();
-    void RecordUndoSnapshot();
+    void ShowCaretPosition() override;
+    void RecordUndoSnapshot() override;
+    void Undo();
+    void Redo();
+    void RegisterDropTarget();
+    void ClearBoxCommand();
+
+    // DropSink: dropped text or a dropped file's text becomes the box's
+    // whole text; a file that cannot be read leaves the box as it was.
+    void OnTextDropped(const std::string& gbk) override;
+    void OnFileDropped(const std::wstring& path, const std::string& gbk) override;
     void Release();
 
     // KeyHandlerHost (main_window_keys.cpp).
@@ -118,7 +131,6 @@ private:
     void ApplySkin() {}
     void AdjustSkinAero() {}
     void OpenVirtualKeyboard() {}
-    void RegisterDropTarget() {}
     void EdgeDockAdjust() {}
     void EdgeHideTick() {}
     void TrayIconEvent(LPARAM) {}
@@ -148,6 +160,8 @@ private:
     WNDPROC oldMainWindowProc_ = nullptr;
     WNDPROC oldEditBoxProc_ = nullptr;
     TrayIcon tray_;
+    BoxMouseState mouse_;
+    DropTargetRegistration dropTarget_;
     UndoHistory undo_;
 
     std::unique_ptr<Win32FileStore> fileStore_;
@@ -157,4 +171,6 @@ private:
     std::unique_ptr<ClipboardAdapter> clipboard_;
     std::unique_ptr<Engine> engine_;
     std::unique_ptr<KeyHandlers> keys_;
+    std::unique_ptr<CharInput> charInput_;
+    std::unique_ptr<TextChangedHandling> textChanged_;
 };

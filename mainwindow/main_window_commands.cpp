@@ -2,6 +2,9 @@
 #include <algorithm>
 
 #include "edit_box_adapter.h"
+#include "char_input.h"
+#include "clipboard_adapter.h"
+#include "editing_commands.h"
 #include "engine.h"
 #include "main_window.h"
 #include "mode_line.h"
@@ -50,6 +53,18 @@ void MainWindow::SetCompatCopyVisible(bool visible) {
 
 void MainWindow::OnCommand(int id) {
     switch (id) {
+    case IDM_UNDO:
+    case IDM_CTX_UNDO:
+        Undo();
+        break;
+    case IDM_REDO:
+        Redo();
+        break;
+    case IDM_PASTE_RESULT:
+    case IDM_CTX_PASTE_RESULT:
+        charInput_->InsertLastResult();
+        FocusBox();
+        break;
     case IDM_REALTIME:
         ToggleRealtime();
         break;
@@ -79,7 +94,29 @@ void MainWindow::OnCommand(int id) {
     case IDM_COPY_COMPAT:
         // Ctrl+E is shared: while the compatible copy is hidden it repairs
         // the text's line ends.
-        if (!settings_.MulDivSymbols) engine_->StripControlChars();
+        if (settings_.MulDivSymbols) {
+            CopyCompatible(*boxText_, *clipboard_);
+        } else {
+            engine_->StripControlChars();
+        }
+        break;
+    case IDM_CTX_COPY_COMPAT:
+        CopyCompatible(*boxText_, *clipboard_);
+        break;
+    case IDM_CLEAR_BOX:
+    case IDM_CTX_CLEAR_BOX:
+        ClearBox(*boxText_);
+        FocusBox();
+        break;
+    case IDM_CTX_COPY_LINE:
+        CopyLine(*boxText_, *clipboard_);
+        break;
+    case IDM_CTX_DELETE_LINE:
+        DeleteLine(*boxText_);
+        FocusBox();
+        break;
+    case IDM_CTX_SELECT_LINE:
+        SelectLine(*boxText_);
         break;
     case IDM_REPAIR_TEXT:
         engine_->StripControlChars();

@@ -4,6 +4,7 @@
 
 #include "caret_position.h"
 #include "edit_box_adapter.h"
+#include "editing_commands.h"
 #include "effective_values.h"
 #include "engine.h"
 #include "gbk_codec.h"
@@ -19,13 +20,6 @@
 #include "window_ids.h"
 
 namespace {
-
-// The text of a new, empty document: 31 empty lines.
-std::string ClearedText() {
-    std::string text;
-    for (int i = 0; i < 31; ++i) text += "\r\n";
-    return text;
-}
 
 // The whole file, taken as text up to its first zero byte; nothing when it
 // cannot be read.
@@ -110,11 +104,6 @@ StartResult MainWindow::MainWindowCreated() {
     EdgeDockAdjust();
     edgeHideCountdown_ = 25;
     return StartResult::Running;
-}
-
-void MainWindow::RecordUndoSnapshot() {
-    undo_.SetDepth(settings_.UndoDepth);
-    undo_.Record(boxText_->Text(), boxText_->SelectionStart());
 }
 
 void MainWindow::PlaceWindow() {
@@ -207,8 +196,8 @@ void MainWindow::RestoreContent() {
             boxText_->SetSelectionStart(caret);
             return;
         }
-        boxText_->SetText(ClearedText());
+        ClearBox(*boxText_);
         return;
     }
-    if (boxText_->Text().empty()) boxText_->SetText(ClearedText());
+    if (boxText_->Text().empty()) ClearBox(*boxText_);
 }

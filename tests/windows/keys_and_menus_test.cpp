@@ -3,6 +3,7 @@
 // (real-time evaluation on).
 #include <vector>
 
+#include "hint_messages.h"
 #include "messages.h"
 #include "resource_ids.h"
 #include "window_fixture.h"
@@ -151,8 +152,9 @@ TEST_F(WindowTest, HeldEnterInsertsALineEvery350Milliseconds) {
     PostKey(WM_KEYUP, VK_RETURN);
     Pump();
     EXPECT_EQ(box().Text(), "7\r\n\r\n");
-    // The release after a long press evaluates nothing.
-    EXPECT_EQ(statusMessage(), msg::kStartupReady);
+    // The release after a long press evaluates nothing: the status keeps
+    // the hint the new lines gave.
+    EXPECT_EQ(statusMessage(), hint::kLineTyped);
 }
 
 TEST_F(WindowTest, SessionEndingFollowsTheSystemsQuestion) {

@@ -3,6 +3,7 @@
 #include "window_fixture.h"
 
 #include "engine_state.h"
+#include "hint_messages.h"
 #include "messages.h"
 #include "text_rules.h"
 
@@ -17,11 +18,12 @@ void ExpectTimingMessage(const std::string& status) {
     EXPECT_TRUE(EndsWith(status, msg::kTimingSuffix)) << status;
 }
 
-TEST_F(WindowTest, StartsWithAnEmptyBoxAndTheReadyMessage) {
+TEST_F(WindowTest, StartsWithAnEmptyBoxAndATypingHint) {
     wchar_t caption[32] = {};
     GetWindowTextW(window_.Handle(), caption, 32);
     EXPECT_STREQ(caption, L"Numerel");
-    EXPECT_EQ(statusMessage(), msg::kStartupReady);
+    // Emptying the box was a change: with real-time evaluation off it hints.
+    EXPECT_EQ(statusMessage(), hint::kLineTyped);
     EXPECT_EQ(box().Text(), "");
     EXPECT_GT(static_cast<DWORD>(SendMessageW(window_.Box(), EM_GETLIMITTEXT, 0, 0)), 30000u);
     const LONG style = GetWindowLongW(window_.Box(), GWL_STYLE);
@@ -58,7 +60,7 @@ TEST_F(WindowTest, CtrlEnterStartsANewLineAtTheCaret) {
     Press(VK_RETURN);
     EXPECT_EQ(box().Text(), "1\r\n+2");
     EXPECT_EQ(box().SelectionStart(), 3);
-    EXPECT_EQ(statusMessage(), msg::kStartupReady);
+    EXPECT_EQ(statusMessage(), hint::kLineTyped);
 
     // Ctrl together with Shift counts as a plain Enter.
     SetLine("2+2");

@@ -1,0 +1,144 @@
+// Editing the text in the running window: typed symbols, replacements,
+// undo and redo, the editing commands of the menus, the status bar's double
+// click and the double click in the box.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "hint_messages.h"
+#include "resource_ids.h"
+#include "window_fixture.h"
+
+namespace {
+
+std::wstring ClipboardText(HWND owner) {
+    std::wstring text;
+    if (!OpenClipboard(owner)) return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        text = static_cast<const wchar_t*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+class EditingTest : public WindowTest {
+protected:
+    void Command(UINT id) {
+        SendMessageW(window_.Handle(), WM_COMMAND, id, 0);
+        Pump();
+    }
+    // Characters through the box's character handling, as typed.
+    void Chars(const std::string& typed) {
+        for (char c : typed) {
+            PostMessageW(window_.Box(), WM_CHAR, static_cast<unsigned char>(c), 1);
+            Pump();
+        }
+    }
+};
+
+TEST_F(EditingTest, TypedPairsBecomeCalculatorSymbols) {
+    struct Case {
+        const char* typed;
+        bool autoReplace;
+        const char* text;
+        TextPos caret;
+    };
+    const Case cases[] = {
+        {"2*3", false, "2×3", 4},
+        {"pi", false, "π", 2},
+        {"%%", false, "‰", 2},
+        {"..", false, "()", 1},
+        {"**", true, "^", 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        window_.CurrentSettings().AutoReplace = c.autoReplace;
+        box().SetText("");
+        Chars(c.typed);
+        EXPECT_EQ(box().Text(), c.text);
+        EXPECT_EQ(box().SelectionStart(), c.caret);
+    }
+    window_.CurrentSettings().MulDivSymbols = false;
+    window_.CurrentSettings().AutoReplace = false;
+    box().SetText("");
+    Chars("**");
+    EXPECT_EQ(box().Text(), "**");
+}
+
+TEST_F(EditingTest, UndoAndRedoStepThroughEveryChangeWithItsCaret) {
+    box().SetText("");
+    box().ReplaceSelection("2×");
+    box().ReplaceSelection("3");
+    ASSERT_EQ(box().Text(), "2×3");
+    Command(IDM_UNDO);
+    EXPECT_EQ(box().Text(), "2×");
+    EXPECT_EQ(box().SelectionStart(), 3);
+    Command(IDM_UNDO);
+    EXPECT_EQ(box().Text(), "");
+    Command(IDM_REDO);
+    EXPECT_EQ(box().Text(), "2×");
+    EXPECT_EQ(box().SelectionStart(), 3);
+    // Typing after an undo drops the redo step.
+    Chars("5");
+    EXPECT_EQ(box().Text(), "2×5");
+    Command(IDM_REDO);
+    EXPECT_EQ(box().Text(), "2×5");
+    Command(IDM_UNDO);
+    EXPECT_EQ(box().Text(), "2×");
+}
+
+TEST_F(EditingTest, ClearBoxGivesThirtyOneEmptyLinesAndMarksTheTextChanged) {
+    SendMessageW(window_.Box(), EM_SETMODIFY, FALSE, 0);
+    SetModifiers(true, false);
+    Press('D');
+    SetModifiers(false, false);
+    EXPECT_EQ(box().Text().size(), 62u);
+    EXPECT_EQ(box().Text().find_first_not_of("\r\n"), std::string::npos);
+    EXPECT_TRUE(SendMessageW(window_.Box(), EM_GETMODIFY, 0, 0));
+    // A double click on the status bar does the same.
+    box().SetText("1+2");
+    NMHDR note = {window_.Status(), 0, static_cast<UINT>(NM_DBLCLK)};
+    SendMessageW(window_.Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&note));
+    EXPECT_EQ(box().Text().size(), 62u);
+}
+
+TEST_F(EditingTest, LineCommandsOfTheContextMenu) {
+    box().SetText("a\r\n1+2=3\r\nb");
+    box().SetSelectionStart(5);
+    Command(IDM_CTX_COPY_LINE);
+    EXPECT_EQ(ClipboardText(window_.Handle()), L"1+2=3");
+    Command(IDM_CTX_SELECT_LINE);
+    EXPECT_EQ(box().SelectedText(), "1+2=3");
+    Command(IDM_CTX_DELETE_LINE);
+    EXPECT_EQ(box().Text(), "a\r\n\r\nb");
+}
+
+TEST_F(EditingTest, CompatibleCopyWritesPlainSymbols) {
+    box().SetText("2×π÷4");
+    SendMessageW(window_.Box(), EM_SETSEL, 0, -1);
+    SetModifiers(true, false);
+    Press('E');
+    SetModifiers(false, false);
+    EXPECT_EQ(ClipboardText(window_.Handle()), L"2*pi/4");
+    EXPECT_EQ(box().Text(), "2×π÷4");
+}
+
+TEST_F(EditingTest, DoubleClickSelectsAndCopiesTheNumber) {
+    box().SetText("x\r\n-3.5");
+    box().SetSelectionStart(7);
+    SendMessageW(window_.Box(), WM_LBUTTONDBLCLK, 0, 0);
+    EXPECT_EQ(box().SelectedText(), "-3.5");
+    EXPECT_EQ(ClipboardText(window_.Handle()), L"-3.5");
+}
+
+TEST_F(EditingTest, HintsFollowTheLineWhileRealTimeIsOff) {
+    Chars("1+2");
+    EXPECT_EQ(statusMessage(), hint::kLineTyped);
+    Press(VK_RETURN);
+    ASSERT_EQ(box().Text(), "1+2=3");
+    box().SetSelectionStart(3);
+    Chars("4");
+    EXPECT_EQ(statusMessage(), hint::kLineModified);
+}
+
+}  // namespace
