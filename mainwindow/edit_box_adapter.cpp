@@ -60,9 +60,26 @@ std::string EditBoxAdapter::Text() const { return CurrentText(); }
 
 void EditBoxAdapter::SetText(const std::string& text) {
     ++writeCount_;
-    SetWindowTextW(edit_, GbkToWide(text).c_str());
-    // A whole-text write clears the control's modified flag; it is a change
-    // like any other, so a later "save changes?" question must still come.
+    // Only the part that differs is replaced: the control lays out every
+    // line of a WM_SETTEXT anew, which takes a visible moment on a long
+    // text, while an undo step or a repair usually changes a few lines.
+    const std::wstring now = WideText();
+    const std::wstring wanted = GbkToWide(text);
+    const size_t shorter = std::min(now.size(), wanted.size());
+    size_t prefix = 0;
+    while (prefix < shorter && now[prefix] == wanted[prefix]) ++prefix;
+    size_t suffix = 0;
+    while (suffix < shorter - prefix && now[now.size() - 1 - suffix] == wanted[wanted.size() - 1 - suffix]) ++suffix;
+    writing_ = wholeWrite_ = true;
+    SendMessageW(edit_, EM_SETSEL, prefix, now.size() - suffix);
+    SendMessageW(edit_, EM_REPLACESEL, FALSE,
+                 reinterpret_cast<LPARAM>(wanted.substr(prefix, wanted.size() - prefix - suffix).c_str()));
+    if (static_cast<size_t>(GetWindowTextLengthW(edit_)) != wanted.size()) SetWindowTextW(edit_, wanted.c_str());
+    writing_ = wholeWrite_ = false;
+    // As after any whole-text write: the caret at the start, the text
+    // marked as changed (a later "save changes?" question must come).
+    SendMessageW(edit_, EM_SETSEL, 0, 0);
+    SendMessageW(edit_, EM_SCROLLCARET, 0, 0);
     SendMessageW(edit_, EM_SETMODIFY, TRUE, 0);
     if (reuseDepth_ > 0) SetCache(text);
     if (textChanged_) textChanged_();

@@ -44,6 +44,10 @@ public:
         if (!writing_) SetCache(std::nullopt);
     }
 
+    // True while SetText writes: the control's change notice for it is not
+    // a change of its own (SetText reports the change itself).
+    bool InWholeTextWrite() const { return wholeWrite_; }
+
     // Whole-text writes and replacements made through the adapter so far.
     unsigned WriteCount() const { return writeCount_; }
 
@@ -73,6 +77,7 @@ private:
     std::function<void()> textChanged_;
     int reuseDepth_ = 0;
     bool writing_ = false;
+    bool wholeWrite_ = false;
     mutable std::optional<std::string> cache_;
     mutable UnitByteMark mark_;  // a matching pair of positions in cache_
     unsigned writeCount_ = 0;

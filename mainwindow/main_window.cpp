@@ -295,8 +295,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_COMMAND:
         if (reinterpret_cast<HWND>(lParam) == box_ && box_) {
-            if (HIWORD(wParam) == EN_CHANGE) {
-                if (boxText_) boxText_->ControlChanged();
+            if (HIWORD(wParam) == EN_CHANGE && boxText_ && !boxText_->InWholeTextWrite()) {
+                boxText_->ControlChanged();
                 BoxTextChanged();
             }
         } else if (lParam == 0) {

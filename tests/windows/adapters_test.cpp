@@ -88,6 +88,26 @@ TEST_F(EditBoxAdapterTest, TextChangeIsReportedForWholeTextWrites) {
     EXPECT_EQ(changes, 2);
 }
 
+// A whole-text write replaces only what differs, but looks like any other:
+// the exact text, the caret at the start, the text marked as changed, one
+// report of the change.
+TEST_F(EditBoxAdapterTest, WholeTextWritesGiveExactlyTheNewText) {
+    const char* texts[] = {"1×2\r\n3÷4\r\n5", "1×2\r\n3÷÷4\r\n5", "1×2\r\n5", "π1×2\r\n5", "π1×2\r\n5π",
+                           "", "√", "√√", "x√√y"};
+    for (const char* text : texts) {
+        SCOPED_TRACE(text);
+        int changes = 0;
+        box().SetTextChangedHandler([&changes] { ++changes; });
+        SendMessageW(window_.Box(), EM_SETSEL, 1, 1);
+        SendMessageW(window_.Box(), EM_SETMODIFY, FALSE, 0);
+        box().SetText(text);
+        EXPECT_EQ(box().Text(), text);
+        EXPECT_EQ(UnitSelection(), std::make_pair(DWORD{0}, DWORD{0}));
+        EXPECT_TRUE(SendMessageW(window_.Box(), EM_GETMODIFY, 0, 0));
+        EXPECT_EQ(changes, 1);
+    }
+}
+
 TEST_F(EditBoxAdapterTest, EditsTextsBeyondTheControlsDefaultLimit) {
     // 500 lines of 80 bytes: past the control's default limit of 30,000.
     std::string longText;
