@@ -16,6 +16,7 @@
 #include "key_handlers.h"
 #include "keyboard_state.h"
 #include "layout.h"
+#include "line_commands.h"
 #include "mode_line.h"
 #include "resource_ids.h"
 #include "settings_file.h"
@@ -101,6 +102,7 @@ bool MainWindow::CreateControls() {
     keys_ = std::make_unique<KeyHandlers>(*boxText_, *statusText_, *engine_, settings_,
                                           static_cast<KeyHandlerHost&>(*this));
     charInput_ = std::make_unique<CharInput>(*boxText_, settings_, state_);
+    lineCommands_ = std::make_unique<LineCommands>(*boxText_, *statusText_, *clipboard_, settings_, *engine_);
     textChanged_ = std::make_unique<TextChangedHandling>(*boxText_, *statusText_, settings_,
                                                          static_cast<TextChangedHost&>(*this));
     return true;
@@ -328,6 +330,10 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NOTIFY: {
         const auto* note = reinterpret_cast<const NMHDR*>(lParam);
         if (note->hwndFrom == status_ && note->code == NM_DBLCLK) ClearBoxCommand();
+        if (note->hwndFrom == status_ && note->code == NM_CLICK) {
+            EditBoxAdapter::TextReuseScope reuse(*boxText_);
+            lineCommands_->RefreshCommand();
+        }
         return 0;
     }
     case WM_DESTROY:
@@ -429,6 +435,9 @@ void MainWindow::EditBoxContextMenu() {
 
 void MainWindow::Release() {
     keys_.reset();
+    lineCommands_.reset();
+    charInput_.reset();
+    textChanged_.reset();
     engine_.reset();
     clipboard_.reset();
     statusText_.reset();

@@ -23,6 +23,7 @@ class ClipboardAdapter;
 class EditBoxAdapter;
 class Engine;
 class KeyHandlers;
+class LineCommands;
 class SettingsFile;
 class StatusBarAdapter;
 class Win32FileStore;
@@ -172,5 +173,6 @@ private:
     std::unique_ptr<Engine> engine_;
     std::unique_ptr<KeyHandlers> keys_;
     std::unique_ptr<CharInput> charInput_;
+    std::unique_ptr<LineCommands> lineCommands_;
     std::unique_ptr<TextChangedHandling> textChanged_;
 };

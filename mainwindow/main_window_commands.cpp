@@ -6,6 +6,7 @@
 #include "clipboard_adapter.h"
 #include "editing_commands.h"
 #include "engine.h"
+#include "line_commands.h"
 #include "main_window.h"
 #include "mode_line.h"
 #include "resource_ids.h"
@@ -64,6 +65,21 @@ void MainWindow::OnCommand(int id) {
     case IDM_CTX_PASTE_RESULT:
         charInput_->InsertLastResult();
         FocusBox();
+        break;
+    case IDM_BATCH:
+        lineCommands_->BatchEvaluate();
+        FocusBox();
+        break;
+    case IDM_CTX_SUM:
+        lineCommands_->SumResults();
+        break;
+    case IDM_FRACTION_CONVERT:
+    case IDM_CTX_FRACTION_CONVERT:
+        lineCommands_->FractionConvert();
+        break;
+    case IDM_REFRESH_LINE:
+    case IDM_CTX_REFRESH_LINE:
+        lineCommands_->RefreshCommand();
         break;
     case IDM_REALTIME:
         ToggleRealtime();

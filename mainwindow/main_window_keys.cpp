@@ -1,4 +1,5 @@
 // What the key handlers of the box need of the main window.
+#include "line_commands.h"
 #include "main_window.h"
 #include "resource_ids.h"
 #include "window_ids.h"
@@ -47,6 +48,4 @@ void MainWindow::SetFullScreen(bool on) {
 
 void MainWindow::FontSizeChanged() { ApplyFont(); }
 
-void MainWindow::FractionConvert() {
-    // The fraction conversion command is built with the batch commands.
-}
+void MainWindow::FractionConvert() { lineCommands_->FractionConvert(); }

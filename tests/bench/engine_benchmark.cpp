@@ -14,6 +14,7 @@
 
 #include "engine_session.h"
 #include "fraction_walk_reference.h"
+#include "line_commands.h"
 #include "result_formatting.h"
 
 namespace {
@@ -143,6 +144,53 @@ void DecimalToFractionWorst(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 
+// Batch calculation and the sum of selected lines over texts of numbered
+// lines such as "17×3+17÷2". The batch runs line by line on a copy and
+// writes back once; "batch_in_place" is the same walk straight on the box,
+// for comparison.
+std::string NumberedLines(int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i) {
+        if (i > 0) text += "\r\n";
+        text += std::to_string(i) + "×3+" + std::to_string(i % 7) + "÷2";
+    }
+    return text;
+}
+
+struct LineHarness : EngineSession {
+    LineHarness() { settings.RealTimeMode = false; }
+    LineCommands commands{box, status, clipboard, settings, engine};
+};
+
+void BatchLines(benchmark::State& state, int count, bool inPlace) {
+    const std::string text = NumberedLines(count);
+    LineHarness h;
+    for (auto _ : state) {
+        h.Load(text, 0);
+        if (inPlace) {
+            BatchEvaluateInPlace(h.box, h.engine, h.settings);
+        } else {
+            h.commands.BatchEvaluate();
+        }
+    }
+    if (h.state.LastResult.empty()) state.SkipWithError("the batch wrote no result");
+    state.SetItemsProcessed(state.iterations() * count);
+}
+
+void SumLines(benchmark::State& state, int count) {
+    LineHarness h;
+    h.Load(NumberedLines(count), 0);
+    h.commands.BatchEvaluate();
+    const std::string evaluated = h.box.Text();
+    for (auto _ : state) {
+        h.Load(evaluated, 0);
+        h.box.SetSelectionLength(static_cast<TextPos>(evaluated.size()));
+        h.commands.SumResults();
+    }
+    if (h.box.Text().size() == evaluated.size()) state.SkipWithError("the sum wrote nothing");
+    state.SetItemsProcessed(state.iterations() * count);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -160,6 +208,16 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("fraction/search_worst", FractionSearch, FindFraction,
                                  kSearchWorst);
     benchmark::RegisterBenchmark("fraction/DecimalToFraction_1.0000001", DecimalToFractionWorst);
+
+    for (int count : {100, 10000}) {
+        const std::string n = std::to_string(count);
+        benchmark::RegisterBenchmark(("lines/batch_" + n).c_str(), BatchLines, count, false)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("lines/batch_in_place_" + n).c_str(), BatchLines, count, true)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("lines/sum_" + n).c_str(), SumLines, count)
+            ->Unit(benchmark::kMillisecond);
+    }
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

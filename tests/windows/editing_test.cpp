@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "hint_messages.h"
+#include "messages.h"
 #include "resource_ids.h"
 #include "window_fixture.h"
 
@@ -139,6 +140,48 @@ TEST_F(EditingTest, HintsFollowTheLineWhileRealTimeIsOff) {
     box().SetSelectionStart(3);
     Chars("4");
     EXPECT_EQ(statusMessage(), hint::kLineModified);
+}
+
+TEST_F(EditingTest, BatchCalculatesEveryLineInOneGo) {
+    box().SetText("1+1\r\n2×3");
+    Command(IDM_BATCH);
+    EXPECT_EQ(box().Text(), "1+1=2\r\n2×3=6");
+    EXPECT_EQ(box().SelectionStart(), 1);
+    // One change to undo.
+    Command(IDM_UNDO);
+    EXPECT_EQ(box().Text(), "1+1\r\n2×3");
+}
+
+TEST_F(EditingTest, SumOfTheSelectedLinesGoesBelowThem) {
+    box().SetText("1+2=3\r\n4-10=-6\r\n5");
+    SendMessageW(window_.Box(), EM_SETSEL, 0, -1);
+    Command(IDM_CTX_SUM);
+    EXPECT_EQ(box().Text(), "1+2=3\r\n4-10=-6\r\n5\r\n3-6+5=2");
+}
+
+TEST_F(EditingTest, TabConvertsTheResultBetweenDecimalAndFraction) {
+    SetLine("3÷2=1.5");
+    const char* expected[] = {"3÷2=3∟2", "3÷2=1∟1∟2", "3÷2=1.5"};
+    for (const char* next : expected) {
+        Press(VK_TAB);
+        EXPECT_EQ(box().Text(), next);
+    }
+    SetLine("1+2");
+    Press(VK_TAB);
+    EXPECT_EQ(box().Text(), "1+2");
+    EXPECT_EQ(statusMessage(), msg::kFractionNeedsResult);
+    // The menu does the same.
+    SetLine("1÷4=0.25");
+    Command(IDM_FRACTION_CONVERT);
+    EXPECT_EQ(box().Text(), "1÷4=1∟4");
+}
+
+TEST_F(EditingTest, ClickOnTheStatusBarRefreshesTheChain) {
+    SetLine("1+2=7+1=9");
+    NMHDR note = {window_.Status(), 0, static_cast<UINT>(NM_CLICK)};
+    SendMessageW(window_.Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&note));
+    EXPECT_EQ(box().Text(), "1+2=3+1=4");
+    EXPECT_EQ(statusMessage(), msg::kRefreshed);
 }
 
 }  // namespace

@@ -51,9 +51,9 @@ const std::vector<Entry> kEditMenu = {
     {L"&S.累加器\tCtrl+M", IDM_ACCUMULATOR, true},
     {L"&O.清空累加器", IDM_CLEAR_ACCUMULATOR, true},
     kSeparator,
-    {L"&W.刷新行\tF5", IDM_REFRESH_LINE, true},
-    {L"&F.批量运算", IDM_BATCH, true},
-    {L"&F.分数转换", IDM_FRACTION_CONVERT, true},
+    {L"&W.刷新行\tF5", IDM_REFRESH_LINE, false},
+    {L"&F.批量运算", IDM_BATCH, false},
+    {L"&F.分数转换", IDM_FRACTION_CONVERT, false},
     {L"&E.修复文档错误\tCtrl+E", IDM_REPAIR_TEXT, false},
 };
 
@@ -127,15 +127,15 @@ const std::vector<Entry> kContextItems = {
     {L"&P.粘贴", IDM_CTX_PASTE, false},
     {L"&B.粘贴结果", IDM_CTX_PASTE_RESULT, false},
     {L"&W.选择行", IDM_CTX_SELECT_LINE, false},
-    {L"&R.求和", IDM_CTX_SUM, true},
+    {L"&R.求和", IDM_CTX_SUM, false},
     {L"&A.全选", IDM_CTX_SELECT_ALL, false},
     {L"&Z.撤消", IDM_CTX_UNDO, false},
     {L"&L.插入函数", 0, true, &kInsertFunctionMenu},  // kInsertFunctionPosition
     {L"&O.删除行", IDM_CTX_DELETE_LINE, false},
     {L"&D.清除全部", IDM_CTX_CLEAR_BOX, false},
     {L"&L.分隔线", IDM_CTX_SEPARATOR_LINE, true},
-    {L"&W.刷新行", IDM_CTX_REFRESH_LINE, true},
-    {L"&F.分数转换", IDM_CTX_FRACTION_CONVERT, true},
+    {L"&W.刷新行", IDM_CTX_REFRESH_LINE, false},
+    {L"&F.分数转换", IDM_CTX_FRACTION_CONVERT, false},
     {L"&Q.视图", 0, false, &kViewMenu},
 };
 
