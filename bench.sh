@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Builds the engine benchmark natively in Release and runs it. Arguments go to
 # the benchmark (for example --benchmark_filter=fraction).
-#   ./bench.sh windows   the main window under Wine instead (tests/bench/windows_bench.sh)
+#   ./bench.sh windows   the main window under Wine instead (tests/bench/windows_bench.sh);
+#                        ./bench.sh windows commands: only the commands on whole texts
 set -euo pipefail
 root="$(cd "$(dirname "$0")" && pwd)"
 if [ "${1:-}" = windows ]; then
-  exec bash "$root/tests/bench/windows_bench.sh"
+  shift
+  exec bash "$root/tests/bench/windows_bench.sh" "$@"
 fi
 build="${NUMEREL_BENCH_BUILD:-$root/build/bench}"
 

@@ -77,9 +77,10 @@ void EditBoxAdapter::SetText(const std::string& text) {
     if (static_cast<size_t>(GetWindowTextLengthW(edit_)) != wanted.size()) SetWindowTextW(edit_, wanted.c_str());
     writing_ = wholeWrite_ = false;
     // As after any whole-text write: the caret at the start, the text
-    // marked as changed (a later "save changes?" question must come).
+    // marked as changed (a later "save changes?" question must come). The
+    // view is not scrolled there: nearly every caller puts the caret
+    // somewhere next, and scrolling twice redraws the box twice.
     SendMessageW(edit_, EM_SETSEL, 0, 0);
-    SendMessageW(edit_, EM_SCROLLCARET, 0, 0);
     SendMessageW(edit_, EM_SETMODIFY, TRUE, 0);
     if (reuseDepth_ > 0) SetCache(text);
     if (textChanged_) textChanged_();

@@ -260,9 +260,19 @@ void LineCommands::SumResults() {
     }
     if (joined.empty()) return;
 
+    // The new line is evaluated on its own, then written once with its
+    // result: on the real box every write of a long line measures it anew.
+    WorkBox work;
+    RecordingStatusBar status;
+    RecordingClipboard clipboard;
+    Engine engine(work, status, clipboard, settings_, engine_.State());
+    work.SetText(joined);
+    PlaceCaret(work, static_cast<TextPos>(joined.size()));
+    engine.Evaluator();
     PlaceCaret(box_, static_cast<TextPos>(blockEnd));
-    box_.ReplaceSelection("\r\n" + joined);
-    engine_.Evaluator();
+    box_.ReplaceSelection("\r\n" + work.Text());
+    status.CopySetPartsTo(status_);
+    clipboard.CopyTo(clipboard_);
 }
 
 void LineCommands::FractionConvert() {

@@ -26,7 +26,7 @@ trap 'exit 130' INT TERM
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
 wine_session_start_display || exit 1
 wine_session_prefix "$build-wineprefix" unmanaged || { echo "windows_bench.sh: no Wine prefix" >&2; exit 1; }
-"$root/cmake/wine_run.sh" "$build/tests/bench/windows_benchmark.exe"
+"$root/cmake/wine_run.sh" "$build/tests/bench/windows_benchmark.exe" "$@"
 status=$?
 # A one-instance start keeps its marker file open until the process ends:
 # those program folders outlive the run.

@@ -18,6 +18,7 @@
 #include "memory_text_box.h"
 #include "message_loop.h"
 #include "program_folder.h"
+#include "resource_ids.h"
 #include "settings.h"
 
 namespace {
@@ -378,8 +379,82 @@ void RunStartCase(const StartCase& c) {
 
 }  // namespace
 
-int main() {
+// Commands on whole texts, through the menu commands of a shown window with
+// real-time evaluation off.
+const char kNormalModeSettings[] = "[运行设置]\r\n动态刷新=假\r\n[其他设置]\r\n允许多开=真\r\n";
+
+void Command(Started& s, UINT id) {
+    SendMessageW(s.window.Handle(), WM_COMMAND, id, 0);
+    s.Pump();
+}
+
+void TimeBatch(int lines) {
+    Started s(kNormalModeSettings);
+    const std::string text = Lines(lines, "123+456");
+    std::vector<double> samples;
+    for (int i = 0; i < 3; ++i) {
+        s.window.BoxText().SetText(text);
+        s.Pump();
+        const double t0 = Now();
+        Command(s, IDM_BATCH);
+        samples.push_back(Now() - t0);
+    }
+    const bool right = s.window.BoxText().Text() == Lines(lines, "123+456=579");
+    PrintRow(std::to_string(lines) + " lines: batch calculation" + (right ? "" : " (WRONG RESULT)"), 3,
+             Summarise(samples));
+}
+
+void TimeSum(int lines) {
+    Started s(kNormalModeSettings);
+    const std::string text = Lines(lines, "1+2=3");
+    std::vector<double> samples;
+    for (int i = 0; i < 3; ++i) {
+        s.window.BoxText().SetText(text);
+        SendMessageW(s.window.Box(), EM_SETSEL, 0, -1);
+        s.Pump();
+        const double t0 = Now();
+        Command(s, IDM_CTX_SUM);
+        samples.push_back(Now() - t0);
+    }
+    PrintRow(std::to_string(lines) + " lines selected: sum of results", 3, Summarise(samples));
+}
+
+void TimeUndoRedo(const char* name, const std::string& text) {
+    Started s(kNormalModeSettings);
+    s.window.BoxText().SetText(text);
+    s.Pump();
+    std::vector<double> undo, redo;
+    for (int i = 0; i < 5; ++i) {
+        // One small change in the middle, then back and forth over it.
+        s.window.BoxText().SetSelectionLength(0);
+        s.window.BoxText().SetSelectionStart(static_cast<TextPos>(text.size() / 2 / 13 * 13));
+        s.window.BoxText().ReplaceSelection("7");
+        s.Pump();
+        double t0 = Now();
+        Command(s, IDM_UNDO);
+        undo.push_back(Now() - t0);
+        t0 = Now();
+        Command(s, IDM_REDO);
+        redo.push_back(Now() - t0);
+        Command(s, IDM_UNDO);
+    }
+    PrintRow(std::string(name) + ": undo", 5, Summarise(undo));
+    PrintRow(std::string(name) + ": redo", 5, Summarise(redo));
+}
+
+int main(int argc, char** argv) {
     std::setvbuf(stdout, nullptr, _IONBF, 0);
+    // "commands" runs only the commands on whole texts.
+    if (argc > 1 && std::string(argv[1]) == "commands") {
+        PrintHeader("Commands on whole texts (menu commands, window shown)");
+        TimeBatch(100);
+        TimeBatch(kLongTextLines);
+        TimeSum(100);
+        TimeSum(kLongTextLines);
+        TimeUndoRedo("100 lines", Lines(100, "123+456=579"));
+        TimeUndoRedo("1 MB (80,000 lines)", Lines(80000, "123+456=579"));
+        return 0;
+    }
     std::printf("Numerel main window under Wine: %d key releases, %d starts per row\n", kKeyRepetitions, kStarts);
 
     const std::string backup = Lines(kLongTextLines, "123+456=579");
@@ -424,6 +499,14 @@ int main() {
         PrintTraffic(keys[i].name, traffic[i].shown);
         PrintTraffic((std::string(keys[i].name) + ", hidden").c_str(), traffic[i].hidden);
     }
+
+    PrintHeader("Commands on whole texts (menu commands, window shown)");
+    TimeBatch(100);
+    TimeBatch(kLongTextLines);
+    TimeSum(100);
+    TimeSum(kLongTextLines);
+    TimeUndoRedo("100 lines", Lines(100, "123+456=579"));
+    TimeUndoRedo("1 MB (80,000 lines)", Lines(80000, "123+456=579"));
 
     PrintHeader("Box adapter operations on their own (outside a key release: each reads the whole text)");
     AdapterCosts("10,000 lines", backup);
