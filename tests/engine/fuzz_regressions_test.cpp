@@ -139,6 +139,8 @@ TEST(FuzzRegressions, FuzzerInputs) {
         // refresh: failed restore of a line ending in full-width blanks, and one with lone LFs
         "0c03a1a1a1a1a145a13d3d3d3d39a1a1a101a13d3d3d0c3f7a0c03a1a1a12ca1a1",
         "0c010003ffff746a667828382c312c332c342c3429203d3d3d3d3d3d3d3d3d3d3d3d203d3d3d3d3d3d0a370a3132254e3331a83d3d3d3d3d32",
+        // refresh: a typed "×10^-023" joined the new result as its exponent, sign and all
+        "0c01000128ff312b323d3031a1c131305e2d30323031a1c131305e2d303233a111c1325e2d30",
     };
     for (const char* hex : inputs) {
         SCOPED_TRACE(hex);

@@ -181,7 +181,9 @@ inline bool SameSkeleton(const std::string& oldLine, const std::string& newLine,
             if (text.compare(i, 2, "∟") == 0) {
                 ++i;
             } else if (StartsWithPowerMark(text.substr(i, kPowerMark.size()))) {
+                // The power of ten with its exponent's sign.
                 i += kPowerMark.size() - 1;
+                if (i + 1 < text.size() && text[i + 1] == '-') ++i;
             } else if (!StartsLikeAResult(text.substr(i, 1))) {
                 kept += text[i];
             }
