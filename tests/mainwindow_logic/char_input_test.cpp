@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "marked_text.h"
 #include "char_input.h"
 #include "engine_state.h"
 #include "memory_text_box.h"
@@ -20,28 +21,13 @@ struct InputSession {
 
     // "1+#2" puts the caret between + and 2; "1[+2]" selects "+2".
     void Put(const std::string& marked) {
-        std::string text;
-        TextPos start = -1;
-        TextPos end = -1;
-        for (char ch : marked) {
-            if (ch == '#' || ch == '[') start = static_cast<TextPos>(text.size());
-            else if (ch == ']') end = static_cast<TextPos>(text.size());
-            else text += ch;
-        }
-        if (start < 0) start = static_cast<TextPos>(text.size());
-        box.SetText(text);
-        box.SetSelectionStart(start);
-        box.SetSelectionLength(end < 0 ? 0 : end - start);
+        const MarkedText parsed = ParseMarked(marked, '#');
+        box.SetText(parsed.Text);
+        box.SetSelectionStart(parsed.Start);
+        box.SetSelectionLength(parsed.Length);
     }
 
-    std::string Shown() const {
-        std::string text = box.Text();
-        const size_t start = static_cast<size_t>(box.SelectionStart());
-        const size_t length = static_cast<size_t>(box.SelectionLength());
-        if (length == 0) return text.insert(start, "#");
-        text.insert(start + length, "]");
-        return text.insert(start, "[");
-    }
+    std::string Shown() const { return ShowMarked(box, '#'); }
 
     // Each key as the box sees it: the handler first, then the box types
     // what it passed on.

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "marked_text.h"
 #include "engine_session.h"
 #include "key_handlers.h"
 #include "messages.h"
@@ -61,29 +62,14 @@ struct KeySession : EngineSession {
 
     // "1+|2" puts the caret between + and 2; "1[+2]" selects "+2".
     void Put(const std::string& marked) {
-        std::string text;
-        TextPos start = -1;
-        TextPos end = -1;
-        for (char ch : marked) {
-            if (ch == '|' || ch == '[') start = static_cast<TextPos>(text.size());
-            else if (ch == ']') end = static_cast<TextPos>(text.size());
-            else text += ch;
-        }
-        if (start < 0) start = static_cast<TextPos>(text.size());
-        box.SetText(text);
-        box.SetSelectionStart(start);
-        box.SetSelectionLength(end < 0 ? 0 : end - start);
+        const MarkedText parsed = ParseMarked(marked, '|');
+        box.SetText(parsed.Text);
+        box.SetSelectionStart(parsed.Start);
+        box.SetSelectionLength(parsed.Length);
     }
 
     // The text with the caret or the selection marked as Put takes it.
-    std::string Shown() const {
-        std::string text = box.Text();
-        const size_t start = static_cast<size_t>(box.SelectionStart());
-        const size_t length = static_cast<size_t>(box.SelectionLength());
-        if (length == 0) return text.insert(start, "|");
-        text.insert(start + length, "]");
-        return text.insert(start, "[");
-    }
+    std::string Shown() const { return ShowMarked(box, '|'); }
 
     // One keystroke: key-down, the character the box types unless the key
     // was consumed, key-up.

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "marked_text.h"
 #include "char_input.h"
 #include "engine_state.h"
 #include "hint_messages.h"
@@ -87,31 +88,16 @@ struct TypingSession {
     // "1+#2" puts the caret between + and 2; "1[+2]" selects "+2". Loaded
     // without any handling.
     void Put(const std::string& marked) {
-        std::string text;
-        TextPos start = -1;
-        TextPos end = -1;
-        for (char ch : marked) {
-            if (ch == '#' || ch == '[') start = static_cast<TextPos>(text.size());
-            else if (ch == ']') end = static_cast<TextPos>(text.size());
-            else text += ch;
-        }
-        if (start < 0) start = static_cast<TextPos>(text.size());
+        const MarkedText parsed = ParseMarked(marked, '#');
         auto report = std::move(box.onChange);
         box.onChange = nullptr;
-        box.SetText(text);
+        box.SetText(parsed.Text);
         box.onChange = std::move(report);
-        box.SetSelectionStart(start);
-        box.SetSelectionLength(end < 0 ? 0 : end - start);
+        box.SetSelectionStart(parsed.Start);
+        box.SetSelectionLength(parsed.Length);
     }
 
-    std::string Shown() const {
-        std::string text = box.Text();
-        const size_t start = static_cast<size_t>(box.SelectionStart());
-        const size_t length = static_cast<size_t>(box.SelectionLength());
-        if (length == 0) return text.insert(start, "#");
-        text.insert(start + length, "]");
-        return text.insert(start, "[");
-    }
+    std::string Shown() const { return ShowMarked(box, '#'); }
 
     // ASCII keys go through the character handler; a two-byte character
     // comes from an input method and is typed as it is.
