@@ -15,15 +15,8 @@ TEST(EffectiveValues, OpacityOutsideItsRangeIsFullAndAlphaIsComputedInDoubles) {
     };
     const Case cases[] = {
         {100, 100, 254},  // 100 × 2.55 is just below 255
-        {1, 1, 2},
-        {50, 50, 127},
-        {40, 40, 102},
-        {99, 99, 252},
-        {0, 100, 254},
-        {-5, 100, 254},
-        {101, 100, 254},
-        {INT_MAX, 100, 254},
-        {INT_MIN, 100, 254},
+        {1, 1, 2},          {50, 50, 127},       {40, 40, 102},       {99, 99, 252},       {0, 100, 254},
+        {-5, 100, 254},     {101, 100, 254},     {INT_MAX, 100, 254}, {INT_MIN, 100, 254},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.opacity);
@@ -38,12 +31,7 @@ TEST(EffectiveValues, ColourKeepsOnlyItsThreeBytes) {
         std::uint32_t masked;
     };
     const Case cases[] = {
-        {0, 0},
-        {16777215, 0xFFFFFF},
-        {0x123456, 0x123456},
-        {0x7F123456, 0x123456},
-        {-1, 0xFFFFFF},
-        {INT_MIN, 0},
+        {0, 0}, {16777215, 0xFFFFFF}, {0x123456, 0x123456}, {0x7F123456, 0x123456}, {-1, 0xFFFFFF}, {INT_MIN, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.colour);
@@ -76,9 +64,7 @@ TEST(EffectiveValues, FaceNameIsCutToThirtyOneCharactersWhole) {
         std::string expected;
     };
     const Case cases[] = {
-        {"", ""},
-        {"Times New Roman", "Times New Roman"},
-        {"宋体", "宋体"},
+        {"", ""}, {"Times New Roman", "Times New Roman"}, {"宋体", "宋体"},
         {std::string(31, 'a'), std::string(31, 'a')},
         {std::string(40, 'a'), std::string(31, 'a')},
         {thirtyHan + "体", thirtyHan + "体"},              // 31 characters, 62 bytes

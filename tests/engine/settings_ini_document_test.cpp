@@ -20,18 +20,14 @@ TEST(IniDocument, GetsValuesByExactNames) {
         {"[a]\r\nk=v", "a", "k", "v"},                       // no line end at the end
         {"[a]\r\nk= v \r\n", "a", "k", " v "},               // untrimmed
         {"[a]\r\nk=a=b\r\n", "a", "k", "a=b"},               // after the first "="
-        {"[a]\r\nk=\r\n", "a", "k", ""},
-        {"[a]\r\n\r\njunk\r\nk=1\r\n", "a", "k", "1"},
+        {"[a]\r\nk=\r\n", "a", "k", ""}, {"[a]\r\n\r\njunk\r\nk=1\r\n", "a", "k", "1"},
         {"[a]\r\nk=1\r2\r\n", "a", "k", "1\r2"},             // a lone CR is not a line end
         {"[其他设置]\r\n按esc退出=真\r\n", "其他设置", "按esc退出 ", std::nullopt},
         {"[其他设置]\r\n按esc退出 =真\r\n", "其他设置", "按esc退出", std::nullopt},
         {"[其他设置]\r\n按esc退出 =真\r\n", "其他设置", "按esc退出 ", "真"},
-        {"[a]\r\n k=1\r\n", "a", "k", std::nullopt},
-        {"[ a ]\r\nk=1\r\n", "a", "k", std::nullopt},
-        {"[ a ]\r\nk=1\r\n", " a ", "k", "1"},
-        {"[A]\r\nk=1\r\n", "a", "k", std::nullopt},
-        {"[a]\r\nK=1\r\n", "a", "k", std::nullopt},
-        {"[a]\r\nk=1\r\n[b]\r\n", "b", "k", std::nullopt},
+        {"[a]\r\n k=1\r\n", "a", "k", std::nullopt}, {"[ a ]\r\nk=1\r\n", "a", "k", std::nullopt},
+        {"[ a ]\r\nk=1\r\n", " a ", "k", "1"},       {"[A]\r\nk=1\r\n", "a", "k", std::nullopt},
+        {"[a]\r\nK=1\r\n", "a", "k", std::nullopt}, {"[a]\r\nk=1\r\n[b]\r\n", "b", "k", std::nullopt},
         {"k=1\r\n[a]\r\n", "a", "k", std::nullopt},          // a key before any section
         {"[a]\r\nk=1\r\n[a]\r\nk=2\r\n", "a", "k", "1"},     // the first section counts
         {"[a]\r\n[a]\r\nj=2\r\n", "a", "j", std::nullopt},
@@ -75,14 +71,8 @@ TEST(IniDocument, CapsAValueAtACharacterEnd) {
 
 TEST(IniDocument, SerialisesEveryFileByteExactly) {
     const std::string files[] = {
-        "",
-        "\r\n",
-        "\n\n",
-        "; comment\r\n[a]\r\nk=1\r\n\r\njunk line\r\n[b]\nm = 2 \n",
-        "[a]\r\nk=1",
-        "no sections at all",
-        "[a]\r\nk=1\r\r\n\r",
-        "\0\x01\x02\xFF[a]\r\n\x80=\x81\0\r\n"s,
+        "", "\r\n", "\n\n", "; comment\r\n[a]\r\nk=1\r\n\r\njunk line\r\n[b]\nm = 2 \n", "[a]\r\nk=1",
+        "no sections at all", "[a]\r\nk=1\r\r\n\r", "\0\x01\x02\xFF[a]\r\n\x80=\x81\0\r\n"s,
         "[乚]\r\n按esc退出 =真\r\n",
     };
     for (const std::string& file : files) {

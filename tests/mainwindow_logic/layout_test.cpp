@@ -37,10 +37,6 @@ TEST(Layout, FirstRunPlacementIsHalfTheScreenCentred) {
     EXPECT_EQ(odd.Height, 383);
 }
 
-}  // namespace
-
-namespace {
-
 Settings Stored(int left, int top, int width, int height, int state = 0) {
     Settings s;
     s.WindowLeft = left;

@@ -136,13 +136,7 @@ TEST_F(WindowTest, StatusBarPartsHoldGbkText) {
 TEST_F(WindowTest, ClipboardReceivesUnicodeText) {
     ClipboardAdapter clipboard(window_.Handle());
     clipboard.PutText("1×2=2");
-    ASSERT_TRUE(OpenClipboard(window_.Handle()));
-    HANDLE data = GetClipboardData(CF_UNICODETEXT);
-    ASSERT_NE(data, nullptr);
-    const std::wstring text(static_cast<const wchar_t*>(GlobalLock(data)));
-    GlobalUnlock(data);
-    CloseClipboard();
-    EXPECT_EQ(text, L"1\u00D72=2");
+    EXPECT_EQ(ClipboardText(window_.Handle()), L"1\u00D72=2");
 }
 
 }  // namespace

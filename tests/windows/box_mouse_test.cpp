@@ -11,6 +11,7 @@
 #include "edit_box_adapter.h"
 #include "editing_commands.h"
 #include "keyboard_state.h"
+#include "window_fixture.h"
 
 namespace {
 
@@ -38,7 +39,7 @@ protected:
     }
 
     void TearDown() override {
-        SetHeld(false, false);
+        SetModifiers(false, false);
         if (frame_) DestroyWindow(frame_);
     }
 
@@ -66,29 +67,10 @@ protected:
         return CallWindowProcW(self->oldProc_, box, message, wParam, lParam);
     }
 
-    static void SetHeld(bool ctrl, bool alt) {
-        BYTE state[256];
-        GetKeyboardState(state);
-        state[VK_CONTROL] = state[VK_LCONTROL] = ctrl ? 0x80 : 0;
-        state[VK_MENU] = state[VK_LMENU] = alt ? 0x80 : 0;
-        SetKeyboardState(state);
-    }
-
     POINT FramePosition() const {
         RECT frame = {};
         GetWindowRect(frame_, &frame);
         return {frame.left, frame.top};
-    }
-
-    std::wstring ClipboardText() const {
-        std::wstring text;
-        if (!OpenClipboard(frame_)) return text;
-        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-            text = static_cast<const wchar_t*>(GlobalLock(data));
-            GlobalUnlock(data);
-        }
-        CloseClipboard();
-        return text;
     }
 
     HWND frame_ = nullptr;
@@ -124,7 +106,7 @@ TEST_F(BoxMouseTest, CtrlDragMovesTheWindowWithTheCursor) {
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.what);
-        SetHeld(step.ctrl, step.alt);
+        SetModifiers(step.ctrl, false, step.alt);
         SendMessageW(box_, step.message, step.message == WM_LBUTTONDOWN ? MK_LBUTTON : 0,
                      MAKELPARAM(step.x, step.y));
         const POINT at = FramePosition();
@@ -154,7 +136,7 @@ TEST_F(BoxMouseTest, AltReleaseDuplicatesTheSelection) {
         SendMessageW(box_, EM_SETMODIFY, FALSE, 0);
         text_->SetSelectionStart(c.start);
         text_->SetSelectionLength(c.length);
-        SetHeld(c.ctrl, c.alt);
+        SetModifiers(c.ctrl, false, c.alt);
         SendMessageW(box_, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
         EXPECT_EQ(text_->Text(), c.after);
         EXPECT_EQ(text_->SelectionStart(), c.caret);
@@ -183,7 +165,7 @@ TEST_F(BoxMouseTest, DoubleClickSelectsAndCopiesTheNumberInsteadOfAWord) {
         text_->SetSelectionLength(0);
         SendMessageW(box_, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
         EXPECT_EQ(text_->SelectedText(), c.selected);
-        EXPECT_EQ(ClipboardText(), c.copied);
+        EXPECT_EQ(ClipboardText(frame_), c.copied);
     }
 }
 
@@ -208,7 +190,7 @@ TEST_F(BoxMouseTest, CtrlWheelChangesTheFontSizeByNotches) {
     int changes = 0;
     for (const Step& step : steps) {
         SCOPED_TRACE(step.what);
-        SetHeld(step.ctrl, step.alt);
+        SetModifiers(step.ctrl, false, step.alt);
         const int before = fontSize_;
         SendMessageW(box_, WM_MOUSEWHEEL, MAKEWPARAM(step.ctrl ? MK_CONTROL : 0, step.delta), MAKELPARAM(250, 200));
         EXPECT_EQ(fontSize_, step.size);

@@ -91,10 +91,6 @@ TEST(GbkCodec, MapsByteOffsetsToUtf16Positions) {
     }
 }
 
-}  // namespace
-
-namespace {
-
 // The test command runs this suite under two system code pages and says
 // which one each run must have; without the variable any page will do.
 TEST(GbkCodec, RunsUnderTheCodePageTheTestCommandChose) {
@@ -102,10 +98,6 @@ TEST(GbkCodec, RunsUnderTheCodePageTheTestCommandChose) {
     if (!expected) GTEST_SKIP() << "no code page asked for";
     EXPECT_EQ(GetACP(), static_cast<UINT>(std::atoi(expected)));
 }
-
-}  // namespace
-
-namespace {
 
 // Walks that start at the last position found give what walks from the
 // start give, in whatever order the positions are asked for.

@@ -14,13 +14,6 @@ class RealTimeWindowTest : public WindowTest {
 protected:
     std::string SettingsText() const override { return "[其他设置]\r\n允许多开=真\r\n"; }
 
-    // A key pressed while Ctrl is held, through the accelerators as typed.
-    void PressWithCtrl(WPARAM key) {
-        SetModifiers(true, false);
-        Press(key);
-        SetModifiers(false, false);
-    }
-
     UINT MenuState(UINT id) { return GetMenuState(GetMenu(window_.Handle()), id, MF_BYCOMMAND); }
 };
 

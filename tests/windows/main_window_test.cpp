@@ -82,22 +82,6 @@ TEST_F(WindowTest, NewLineSettingSwapsEnterAndCtrlEnter) {
     ExpectTimingMessage(statusMessage());
 }
 
-TEST_F(WindowTest, AfterResultOptionsRunInTheOrderOfTheKey) {
-    Settings& settings = window_.CurrentSettings();
-    settings.NewLinePasteResult = true;
-    settings.NewLineAfterResult = true;
-
-    SetLine("1+2");
-    Press(VK_RETURN);
-    EXPECT_EQ(box().Text(), "1+2=3\r\n3\r\n");
-
-    settings.EnterInsertsNewLine = true;
-    SetModifiers(true, false);
-    SetLine("2+2");
-    Press(VK_RETURN);
-    EXPECT_EQ(box().Text(), "2+2=4\r\n\r\n4");
-}
-
 TEST_F(WindowTest, FailedEvaluationKeepsTheTextAndShowsTheEngineMessage) {
     struct Case {
         const char* line;

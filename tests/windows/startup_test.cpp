@@ -246,10 +246,6 @@ TEST(Startup, SeveralInstancesRunWhenAllowed) {
     EXPECT_EQ(GetFileAttributesW(folder.File(programfiles::kInstanceMarker).c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
-}  // namespace
-
-namespace {
-
 TEST(Startup, DamagedValuesNeverDisableTheWindow) {
     struct Case {
         const char* settings;

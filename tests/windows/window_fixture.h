@@ -14,6 +14,28 @@
 #include "program_folder.h"
 #include "status_bar_adapter.h"
 
+// The clipboard's Unicode text, empty when there is none.
+inline std::wstring ClipboardText(HWND owner) {
+    std::wstring text;
+    if (!OpenClipboard(owner)) return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        text = static_cast<const wchar_t*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+// Ctrl, Shift and Alt as GetKeyState reports them to the program.
+inline void SetModifiers(bool ctrl, bool shift, bool alt = false) {
+    BYTE state[256];
+    GetKeyboardState(state);
+    state[VK_CONTROL] = state[VK_LCONTROL] = ctrl ? 0x80 : 0;
+    state[VK_SHIFT] = state[VK_LSHIFT] = shift ? 0x80 : 0;
+    state[VK_MENU] = state[VK_LMENU] = alt ? 0x80 : 0;
+    SetKeyboardState(state);
+}
+
 // A main window started from a private program folder whose settings file
 // switches real-time evaluation off, with an empty box: Enter alone
 // evaluates, as most tests here want.
@@ -65,13 +87,11 @@ protected:
         }
     }
 
-    // Ctrl and Shift as GetKeyState reports them to the key handlers.
-    static void SetModifiers(bool ctrl, bool shift) {
-        BYTE state[256];
-        GetKeyboardState(state);
-        state[VK_CONTROL] = state[VK_LCONTROL] = ctrl ? 0x80 : 0;
-        state[VK_SHIFT] = state[VK_LSHIFT] = shift ? 0x80 : 0;
-        SetKeyboardState(state);
+    // A key pressed while Ctrl is held, through the accelerators as typed.
+    void PressWithCtrl(WPARAM key) {
+        SetModifiers(true, false);
+        Press(key);
+        SetModifiers(false, false);
     }
 
     // Selection of the box in UTF-16 units.
