@@ -111,8 +111,10 @@ DWORD EffectFor(DropKind kind, DWORD allowed) {
     return kind != DropKind::None && (allowed & DROPEFFECT_COPY) ? DROPEFFECT_COPY : DROPEFFECT_NONE;
 }
 
-// Files the program could never hold as text in a 32-bit process.
-const LONGLONG kLargestReadableFile = LONGLONG{1} << 30;
+// Files the program could not hold as text in a 32-bit process: the bytes,
+// the GBK text, its UTF-16 form, the control's copy and an undo step are all
+// in memory at once.
+const LONGLONG kLargestReadableFile = LONGLONG{64} << 20;
 
 }  // namespace
 
@@ -193,6 +195,17 @@ HRESULT STDMETHODCALLTYPE DropTarget::DragLeave() {
 
 HRESULT STDMETHODCALLTYPE DropTarget::Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) {
     if (!effect) return E_INVALIDARG;
+    // No exception may leave a COM call; a text too large for memory is
+    // dropped as if it could not be read, the box left as it was.
+    try {
+        return DropData(data, effect);
+    } catch (const std::bad_alloc&) {
+        *effect = DROPEFFECT_NONE;
+        return E_OUTOFMEMORY;
+    }
+}
+
+HRESULT DropTarget::DropData(IDataObject* data, DWORD* effect) {
     entered_ = DropKind::None;
     const DWORD allowed = *effect;
     *effect = DROPEFFECT_NONE;

@@ -42,6 +42,7 @@ public:
     HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD keys, POINTL at, DWORD* effect) override;
 
 private:
+    HRESULT DropData(IDataObject* data, DWORD* effect);
     explicit DropTarget(DropSink& sink) : sink_(sink) {}
     ~DropTarget() = default;
 
