@@ -252,6 +252,8 @@ void MainWindow::Redo() {
 }
 
 void MainWindow::ShowCaretPosition() {
+    // One read of the text for both the text and the caret.
+    EditBoxAdapter::TextReuseScope reuse(*boxText_);
     if (const auto shown = CaretPositionText(boxText_->Text(), boxText_->SelectionStart()))
         statusText_->SetPartText(1, *shown);
 }

@@ -161,6 +161,8 @@ private:
     WNDPROC oldMainWindowProc_ = nullptr;
     WNDPROC oldEditBoxProc_ = nullptr;
     TrayIcon tray_;
+    std::wstring compatCaption_;         // 复制(兼容) of the menu bar
+    std::wstring compatContextCaption_;  // and of the context menu
     BoxMouseState mouse_;
     DropTargetRegistration dropTarget_;
     UndoHistory undo_;

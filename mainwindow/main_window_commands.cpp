@@ -14,17 +14,18 @@
 
 namespace {
 
-// The item stays where it is; its caption and state come back when shown.
+// The item is taken out of its menu while hidden and put back with its
+// caption in front of `before` when shown.
 struct HiddenItem {
     UINT id;
     UINT before;  // shown again in front of this item
 };
 
-void SetItemVisible(HMENU menu, const HiddenItem& item, bool visible, const std::wstring& caption, UINT state) {
+void SetItemVisible(HMENU menu, const HiddenItem& item, bool visible, const std::wstring& caption) {
     if (!menu) return;
     const bool present = GetMenuState(menu, item.id, MF_BYCOMMAND) != static_cast<UINT>(-1);
     if (visible && !present) {
-        InsertMenuW(menu, item.before, MF_BYCOMMAND | MF_STRING | state, item.id, caption.c_str());
+        InsertMenuW(menu, item.before, MF_BYCOMMAND | MF_STRING, item.id, caption.c_str());
     } else if (!visible && present) {
         RemoveMenu(menu, item.id, MF_BYCOMMAND);
     }
@@ -39,16 +40,13 @@ std::wstring MenuCaption(HMENU menu, UINT id) {
 }  // namespace
 
 void MainWindow::SetCompatCopyVisible(bool visible) {
-    static std::wstring mainCaption, contextCaption;
-    static UINT mainState = 0, contextState = 0;
-    if (mainCaption.empty()) {
-        mainCaption = MenuCaption(mainMenu_, IDM_COPY_COMPAT);
-        contextCaption = MenuCaption(contextMenu_, IDM_CTX_COPY_COMPAT);
-        mainState = GetMenuState(mainMenu_, IDM_COPY_COMPAT, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED);
-        contextState = GetMenuState(contextMenu_, IDM_CTX_COPY_COMPAT, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED);
+    // Read while the items are still in the menus, to put them back later.
+    if (compatCaption_.empty()) {
+        compatCaption_ = MenuCaption(mainMenu_, IDM_COPY_COMPAT);
+        compatContextCaption_ = MenuCaption(contextMenu_, IDM_CTX_COPY_COMPAT);
     }
-    SetItemVisible(mainMenu_, {IDM_COPY_COMPAT, IDM_PASTE}, visible, mainCaption, mainState);
-    SetItemVisible(contextMenu_, {IDM_CTX_COPY_COMPAT, IDM_CTX_PASTE}, visible, contextCaption, contextState);
+    SetItemVisible(mainMenu_, {IDM_COPY_COMPAT, IDM_PASTE}, visible, compatCaption_);
+    SetItemVisible(contextMenu_, {IDM_CTX_COPY_COMPAT, IDM_CTX_PASTE}, visible, compatContextCaption_);
     if (GetMenu(window_)) DrawMenuBar(window_);
 }
 
