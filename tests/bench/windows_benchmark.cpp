@@ -444,18 +444,22 @@ void TimeUndoRedo(const char* name, const std::string& text, bool shown = true) 
     PrintRow(label + ": redo", 5, Summarise(redo));
 }
 
+void RunCommandCases() {
+    PrintHeader("Commands on whole texts (menu commands, window shown)");
+    TimeBatch(100);
+    TimeBatch(kLongTextLines);
+    TimeSum(100);
+    TimeSum(kLongTextLines);
+    TimeUndoRedo("100 lines", Lines(100, "123+456=579"));
+    TimeUndoRedo("1 MB (80,000 lines)", Lines(80000, "123+456=579"));
+    TimeUndoRedo("1 MB (80,000 lines)", Lines(80000, "123+456=579"), false);
+}
+
 int main(int argc, char** argv) {
     std::setvbuf(stdout, nullptr, _IONBF, 0);
     // "commands" runs only the commands on whole texts.
     if (argc > 1 && std::string(argv[1]) == "commands") {
-        PrintHeader("Commands on whole texts (menu commands, window shown)");
-        TimeBatch(100);
-        TimeBatch(kLongTextLines);
-        TimeSum(100);
-        TimeSum(kLongTextLines);
-        TimeUndoRedo("100 lines", Lines(100, "123+456=579"));
-        TimeUndoRedo("1 MB (80,000 lines)", Lines(80000, "123+456=579"));
-        TimeUndoRedo("1 MB (80,000 lines)", Lines(80000, "123+456=579"), false);
+        RunCommandCases();
         return 0;
     }
     std::printf("Numerel main window under Wine: %d key releases, %d starts per row\n", kKeyRepetitions, kStarts);
@@ -503,14 +507,7 @@ int main(int argc, char** argv) {
         PrintTraffic((std::string(keys[i].name) + ", hidden").c_str(), traffic[i].hidden);
     }
 
-    PrintHeader("Commands on whole texts (menu commands, window shown)");
-    TimeBatch(100);
-    TimeBatch(kLongTextLines);
-    TimeSum(100);
-    TimeSum(kLongTextLines);
-    TimeUndoRedo("100 lines", Lines(100, "123+456=579"));
-    TimeUndoRedo("1 MB (80,000 lines)", Lines(80000, "123+456=579"));
-    TimeUndoRedo("1 MB (80,000 lines)", Lines(80000, "123+456=579"), false);
+    RunCommandCases();
 
     PrintHeader("Box adapter operations on their own (outside a key release: each reads the whole text)");
     AdapterCosts("10,000 lines", backup);
