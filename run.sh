@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds Numerel.exe and starts it under Wine with a Chinese locale.
-# Without a DISPLAY it runs on a private Xvfb screen. NUMEREL_BUILD_DIR
-# moves the build folder and the Wine prefix elsewhere (default: build).
+# Without a DISPLAY it runs on a private Xvfb screen. Where this machine
+# cannot run 32-bit programs (or NUMEREL_FORCE_WIN64=1) the 64-bit build
+# starts instead, under 64-bit Wine. NUMEREL_BUILD_DIR moves the build
+# folders and the Wine prefix elsewhere (default: build).
 set -euo pipefail
 cd "$(dirname "$0")"
 root=$PWD
@@ -13,13 +15,16 @@ else
   bash .ci/setup.sh --check
 fi
 
+source .ci/wine_session.sh
+wine_session_choose_arch
+build=$out/windows
+[ "$NUMEREL_WIN_ARCH" = x86_64 ] && build=$out/windows64
 generator=()
 command -v ninja >/dev/null && generator=(-G Ninja)
-cmake -S "$root" -B "$out/windows" "${generator[@]}" -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686-posix.cmake" >/dev/null
-cmake --build "$out/windows" -j"$(nproc)" --target Numerel
+cmake -S "$root" -B "$build" "${generator[@]}" -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE="$(wine_session_toolchain "$NUMEREL_WIN_ARCH")" >/dev/null
+cmake --build "$build" -j"$(nproc)" --target Numerel
 
-source .ci/wine_session.sh
 trap wine_session_stop EXIT
 trap 'exit 130' INT TERM
 out=$(cd "$out" && pwd)
@@ -29,6 +34,7 @@ if [ -z "${DISPLAY:-}" ]; then
   echo "its picture is kept up to date in $out/Xvfb_screen0 (an XWD image)."
 fi
 export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
-wine_session_prefix "$out/wineprefix-run"
-echo "Starting Numerel (close its window or press Ctrl+C to end)."
-wine "$out/windows/mainwindow/Numerel.exe"
+wine_session_prefix "$out/wineprefix-run-$NUMEREL_WIN_ARCH"
+echo "Starting the $NUMEREL_WIN_ARCH build of Numerel ($NUMEREL_WIN_ARCH_WHY);"
+echo "close its window or press Ctrl+C to end."
+"$NUMEREL_WINE" "$(cd "$build" && pwd)/mainwindow/Numerel.exe"

@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
   cmake g++ ninja-build make
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
   wine wine32 wine64 xvfb xauth x11-utils
   googletest libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev

@@ -4,6 +4,36 @@
 
 WINE_SESSION_XVFB_PID=""
 
+# Chooses, by trying, which Windows build runs under Wine here: the 32-bit
+# one where this machine can execute 32-bit programs (the shipped program),
+# the 64-bit one where its kernel cannot (the 32-bit loader then fails with
+# "Exec format error"), or when NUMEREL_FORCE_WIN64=1 asks for it. Exports
+# NUMEREL_WIN_ARCH (i686 or x86_64), NUMEREL_WINE (the Wine loader to start
+# programs with), WINEARCH and WINELOADER, and sets NUMEREL_WIN_ARCH_WHY.
+wine_session_choose_arch() {
+  if [ "${NUMEREL_FORCE_WIN64:-0}" = 1 ]; then
+    NUMEREL_WIN_ARCH=x86_64
+    NUMEREL_WIN_ARCH_WHY="forced by NUMEREL_FORCE_WIN64=1"
+  elif /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    NUMEREL_WIN_ARCH=i686
+    NUMEREL_WIN_ARCH_WHY="this machine runs 32-bit programs"
+  else
+    NUMEREL_WIN_ARCH=x86_64
+    NUMEREL_WIN_ARCH_WHY="this machine cannot run 32-bit programs"
+  fi
+  if [ "$NUMEREL_WIN_ARCH" = i686 ]; then
+    export NUMEREL_WINE=/usr/lib/wine/wine WINEARCH=win32
+  else
+    export NUMEREL_WINE=/usr/lib/wine/wine64 WINEARCH=win64
+  fi
+  export NUMEREL_WIN_ARCH WINELOADER=$NUMEREL_WINE
+}
+
+# The CMake toolchain file of a Windows architecture (i686 or x86_64).
+wine_session_toolchain() {
+  echo "$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/cmake/mingw-$1-posix.cmake"
+}
+
 # Starts Xvfb on the first free display number and exports DISPLAY. With a
 # folder in $1 the screen is also kept there as the XWD image Xvfb_screen0.
 wine_session_start_display() {
@@ -28,31 +58,35 @@ wine_session_start_display() {
   return 1
 }
 
-# Uses (and on first use creates) the 32-bit prefix in directory $1, then
+# Uses (and on first use creates) a prefix of the chosen architecture
+# (wine_session_choose_arch, called here when it has not been) in $1, then
 # keeps its wineserver running so every later Wine start is quick. With $2
 # "unmanaged" Wine leaves its windows to no window manager: on a bare Xvfb
 # that saves a two-second wait each time a window is hidden or destroyed.
 wine_session_prefix() {
+  [ -n "${NUMEREL_WINE:-}" ] || wine_session_choose_arch
   export WINEPREFIX="$1"
-  export WINEARCH=win32
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
-  if [ ! -e "$WINEPREFIX/.numerel-ready" ]; then
+  # A prefix made for the other architecture is made anew.
+  if [ "$(cat "$WINEPREFIX/.numerel-ready" 2>/dev/null)" != "$WINEARCH" ]; then
     rm -rf "$WINEPREFIX"
     mkdir -p "$(dirname "$WINEPREFIX")"
-    wineboot -i </dev/null >/dev/null 2>&1 || return 1
+    "$NUMEREL_WINE" wineboot -i </dev/null >/dev/null 2>&1 || return 1
     # A crash must fail the run, not wait on a dialog.
-    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f </dev/null >/dev/null 2>&1 || return 1
+    "$NUMEREL_WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+      </dev/null >/dev/null 2>&1 || return 1
     if [ "${2:-}" = unmanaged ]; then
-      wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f </dev/null >/dev/null 2>&1 || return 1
+      "$NUMEREL_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f \
+        </dev/null >/dev/null 2>&1 || return 1
     fi
     wineserver -w
-    touch "$WINEPREFIX/.numerel-ready"
+    echo "$WINEARCH" >"$WINEPREFIX/.numerel-ready"
   fi
   # The server and Wine's own services outlive the program that starts them:
   # start them here with no terminal or pipe of ours as their output.
   wineserver -p </dev/null >/dev/null 2>&1
-  wineboot </dev/null >/dev/null 2>&1
+  "$NUMEREL_WINE" wineboot </dev/null >/dev/null 2>&1
 }
 
 wine_session_stop() {

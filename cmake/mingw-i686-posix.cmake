@@ -1,17 +1,5 @@
-# Cross build for 32-bit Windows with MinGW-w64 (posix thread model).
-# Test executables run under Wine through wine_run.sh.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86)
-
+# Cross build for 32-bit Windows with MinGW-w64 (posix thread model): the
+# shipped Numerel.exe.
 set(NUMEREL_MINGW_PREFIX i686-w64-mingw32)
-set(CMAKE_C_COMPILER ${NUMEREL_MINGW_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${NUMEREL_MINGW_PREFIX}-g++-posix)
-set(CMAKE_RC_COMPILER ${NUMEREL_MINGW_PREFIX}-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${NUMEREL_MINGW_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine_run.sh)
+set(CMAKE_SYSTEM_PROCESSOR x86)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
