@@ -37,4 +37,4 @@ export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
 wine_session_prefix "$out/wineprefix-run-$NUMEREL_WIN_ARCH"
 echo "Starting the $NUMEREL_WIN_ARCH build of Numerel ($NUMEREL_WIN_ARCH_WHY);"
 echo "close its window or press Ctrl+C to end."
-"$NUMEREL_WINE" "$(cd "$build" && pwd)/mainwindow/Numerel.exe"
+"$NUMEREL_WINE" "$(cd "$build" && pwd)/app/Numerel.exe"

@@ -158,9 +158,9 @@ struct Started {
         if (settings) folder.WriteSettings(settings);
         running = window.Create(GetModuleHandleW(nullptr), folder.Path(), false) == StartResult::Running;
         if (running) window.Show(SW_SHOWNORMAL);
-        PumpPendingMessages(window);
+        MessageLoop::ForThisThread().PumpPending();
     }
-    void Pump() { PumpPendingMessages(window); }
+    void Pump() { MessageLoop::ForThisThread().PumpPending(); }
 };
 
 // Real-time mode is the default; a second window of the process must not
@@ -363,7 +363,7 @@ void RunStartCase(const StartCase& c) {
             const double t0 = Now();
             const bool running = window.Create(GetModuleHandleW(nullptr), folder.Path(), false) == StartResult::Running;
             if (running) window.Show(SW_SHOWNORMAL);
-            PumpPendingMessages(window);
+            MessageLoop::ForThisThread().PumpPending();
             samples.push_back(Now() - t0);
             if (!running) {
                 std::printf("  %s: the main window did not start\n", c.name);
@@ -475,7 +475,7 @@ int main(int argc, char** argv) {
         const double t0 = Now();
         window.Create(GetModuleHandleW(nullptr), folder.Path(), false);
         window.Show(SW_SHOWNORMAL);
-        PumpPendingMessages(window);
+        MessageLoop::ForThisThread().PumpPending();
         PrintRow("first window of the process, empty folder", 1, Summary{Now() - t0, Now() - t0});
     }
     const StartCase starts[] = {

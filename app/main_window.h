@@ -13,6 +13,7 @@
 #include "drop_target.h"
 #include "engine_state.h"
 #include "key_handler_host.h"
+#include "message_loop.h"
 #include "settings.h"
 #include "text_changed.h"
 #include "tray_icon.h"
@@ -36,7 +37,7 @@ enum class StartResult {
     Failed,
 };
 
-class MainWindow : private KeyHandlerHost, private TextChangedHost, private DropSink {
+class MainWindow : private KeyHandlerHost, private TextChangedHost, private DropSink, private MessageFilter {
 public:
     MainWindow();
     ~MainWindow() override;
@@ -49,11 +50,6 @@ public:
     StartResult Create(HINSTANCE instance, const std::wstring& programFolder, bool endsProgram);
     // Shows the window in the state start-up chose (maximised or normal).
     void Show(int showCommand);
-
-    // The main loop's look at a message before TranslateMessage: menu
-    // shortcuts, and key-downs the box handlers consume (a consumed key-down
-    // must not be translated into a character). True when handled.
-    bool PreTranslateMessage(const MSG& message);
 
     HWND Handle() const { return window_; }
     HWND Box() const { return box_; }
@@ -110,6 +106,11 @@ private:
     void Redo();
     void RegisterDropTarget();
     void ClearBoxCommand();
+
+    // The message loop's look at a message before TranslateMessage: menu
+    // shortcuts, and key-downs the box handlers consume (a consumed key-down
+    // must not be translated into a character). True when handled.
+    bool PreTranslateMessage(const MSG& message) override;
 
     // DropSink: dropped text or a dropped file's text becomes the box's
     // whole text; a file that cannot be read leaves the box as it was.

@@ -47,6 +47,7 @@ bool RegisterMainClass(HINSTANCE instance, WNDPROC wndProc, HICON icon, HICON sm
 MainWindow::MainWindow() = default;
 
 MainWindow::~MainWindow() {
+    MessageLoop::ForThisThread().RemoveFilter(*this);
     if (window_ && IsWindow(window_)) DestroyWindow(window_);
     Release();
 }
@@ -77,6 +78,7 @@ StartResult MainWindow::Create(HINSTANCE instance, const std::wstring& programFo
         DestroyWindow(window_);
         return StartResult::Failed;
     }
+    MessageLoop::ForThisThread().AddFilter(*this);
     const StartResult result = MainWindowCreated();
     if (result != StartResult::Running) {
         // A second instance ends here, never shown and without a trace.

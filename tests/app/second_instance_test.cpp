@@ -10,10 +10,10 @@
 
 namespace {
 
-// Numerel.exe beside the test's build: <build>\mainwindow\Numerel.exe.
+// Numerel.exe beside the test's build: <build>\app\Numerel.exe.
 std::wstring BuiltProgram() {
     const std::wstring tests = ExecutableFolder();
-    return tests.substr(0, tests.find_last_of(L"\\/")) + L"\\mainwindow\\Numerel.exe";
+    return tests.substr(0, tests.find_last_of(L"\\/")) + L"\\app\\Numerel.exe";
 }
 
 struct Process {

@@ -56,7 +56,7 @@ protected:
 
     void TearDown() override { SetModifiers(false, false); }
 
-    void Pump() { PumpPendingMessages(window_); }
+    void Pump() { MessageLoop::ForThisThread().PumpPending(); }
 
     void PostKey(UINT message, WPARAM key) {
         const UINT scan = MapVirtualKeyW(static_cast<UINT>(key), MAPVK_VK_TO_VSC);

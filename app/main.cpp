@@ -22,5 +22,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
         break;
     }
     window.Show(showCommand);
-    return RunMessageLoop(window);
+    return MessageLoop::ForThisThread().Run();
 }

@@ -36,7 +36,7 @@ struct Started {
         }
         result = window.Create(GetModuleHandleW(nullptr), folder.Path(), false);
         if (result == StartResult::Running) window.Show(SW_SHOWNOACTIVATE);
-        PumpPendingMessages(window);
+        MessageLoop::ForThisThread().PumpPending();
     }
 
     RECT Outer() const {
@@ -196,7 +196,7 @@ TEST(Startup, SecondStartRestoresTheFirstAndEnds) {
     MainWindow first;
     ASSERT_EQ(first.Create(GetModuleHandleW(nullptr), folder.Path(), false), StartResult::Running);
     first.Show(SW_SHOWMINNOACTIVE);
-    PumpPendingMessages(first);
+    MessageLoop::ForThisThread().PumpPending();
     ASSERT_TRUE(IsIconic(first.Handle()));
     // The marker exists with its one byte, held so that nobody can open it,
     // and the window is published.
@@ -216,7 +216,7 @@ TEST(Startup, SecondStartRestoresTheFirstAndEnds) {
     MainWindow second;
     EXPECT_EQ(second.Create(GetModuleHandleW(nullptr), folder.Path(), false), StartResult::AnotherInstance);
     EXPECT_EQ(second.Handle(), nullptr);
-    PumpPendingMessages(first);
+    MessageLoop::ForThisThread().PumpPending();
     EXPECT_FALSE(IsIconic(first.Handle()));
 }
 
