@@ -68,7 +68,7 @@ StartResult MainWindow::Create(HINSTANCE instance, const std::wstring& programFo
     mainMenu_ = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAIN_MENU));
     contextMenuRoot_ = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_CONTEXT_MENU));
     contextMenu_ = contextMenuRoot_ ? GetSubMenu(contextMenuRoot_, 0) : nullptr;
-    accelerators_ = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
+    BuildCommands();
 
     // Created hidden: the creation handler runs before the window is shown.
     if (!CreateWindowExW(0, kMainWindowClass, L"Numerel", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -238,11 +238,6 @@ void MainWindow::OnTextDropped(const std::string& gbk) { boxText_->SetText(gbk);
 
 void MainWindow::OnFileDropped(const std::wstring&, const std::string& gbk) { boxText_->SetText(gbk); }
 
-void MainWindow::ClearBoxCommand() {
-    EditBoxAdapter::TextReuseScope reuse(*boxText_);
-    ClearBox(*boxText_);
-}
-
 void MainWindow::Undo() {
     if (const UndoSnapshot* step = undo_.Undo()) textChanged_->RestoreSnapshot(step->Text, step->Caret);
     FocusBox();
@@ -263,7 +258,8 @@ void MainWindow::ShowCaretPosition() {
 bool MainWindow::PreTranslateMessage(const MSG& message) {
     const bool ours = message.hwnd == window_ || message.hwnd == box_ || message.hwnd == status_;
     if (!ours) return false;
-    if (accelerators_ && TranslateAcceleratorW(window_, accelerators_, const_cast<MSG*>(&message))) return true;
+    const HACCEL accelerators = commands_.Accelerators();
+    if (accelerators && TranslateAcceleratorW(window_, accelerators, const_cast<MSG*>(&message))) return true;
     if (message.hwnd == box_ && message.message == WM_KEYDOWN && keys_) {
         EditBoxAdapter::TextReuseScope reuse(*boxText_);
         return keys_->KeyDownHandler(static_cast<unsigned>(message.wParam), CurrentShiftState());
@@ -306,9 +302,11 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 BoxTextChanged();
             }
         } else if (lParam == 0) {
-            EditBoxAdapter::TextReuseScope reuse(*boxText_);
-            OnCommand(LOWORD(wParam));
+            RunCommand(LOWORD(wParam));
         }
+        return 0;
+    case WM_INITMENUPOPUP:
+        commands_.UpdateMenu(reinterpret_cast<HMENU>(wParam));
         return 0;
     case WM_CTLCOLOREDIT:
         if (reinterpret_cast<HWND>(lParam) == box_ && boxBrush_) {
@@ -333,11 +331,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_NOTIFY: {
         const auto* note = reinterpret_cast<const NMHDR*>(lParam);
-        if (note->hwndFrom == status_ && note->code == NM_DBLCLK) ClearBoxCommand();
-        if (note->hwndFrom == status_ && note->code == NM_CLICK) {
-            EditBoxAdapter::TextReuseScope reuse(*boxText_);
-            lineCommands_->RefreshCommand();
-        }
+        // A click refreshes the caret's line, a double click clears the box.
+        if (note->hwndFrom == status_ && note->code == NM_DBLCLK) RunCommand(IDM_CLEAR_BOX);
+        if (note->hwndFrom == status_ && note->code == NM_CLICK) RunCommand(IDM_REFRESH_LINE);
         return 0;
     }
     case WM_DESTROY:
@@ -428,9 +424,7 @@ LRESULT MainWindow::HandleBoxMessage(UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 void MainWindow::EditBoxContextMenu() {
-    CheckMenuItem(contextMenu_, IDM_VIEW_STATUS_BAR, MF_BYCOMMAND | (settings_.StatusBarVisible ? MF_CHECKED : 0));
-    CheckMenuItem(contextMenu_, IDM_VIEW_MENU_BAR, MF_BYCOMMAND | (settings_.MenuBarVisible ? MF_CHECKED : 0));
-    CheckMenuItem(contextMenu_, IDM_VIEW_TITLE_BAR, MF_BYCOMMAND | (settings_.TitleBarVisible ? MF_CHECKED : 0));
+    RefreshMenus();
     POINT at;
     GetCursorPos(&at);
     TrackPopupMenu(contextMenu_, TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr);

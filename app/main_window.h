@@ -10,6 +10,7 @@
 #include <string>
 
 #include "box_mouse.h"
+#include "command_table.h"
 #include "drop_target.h"
 #include "engine_state.h"
 #include "key_handler_host.h"
@@ -63,6 +64,8 @@ public:
     bool SessionEnding() const { return sessionEnding_; }
     int ShowHideHotKeyId() const { return showHideHotKeyId_; }
     const UndoHistory& History() const { return undo_; }
+    const CommandTable& Commands() const { return commands_; }
+    HMENU MenuBar() const { return mainMenu_; }
 
     // Commands of the menus, callable directly.
     void ToggleRealtime();
@@ -98,14 +101,15 @@ private:
     void LayoutMainWindow();
     void RememberPlacement();
     void BoxTextChanged();
-    void OnCommand(int id);
+    void BuildCommands();
+    void RunCommand(UINT id);
+    void RefreshMenus();
     void EditBoxContextMenu();
     void ShowCaretPosition() override;
     void RecordUndoSnapshot() override;
     void Undo();
     void Redo();
     void RegisterDropTarget();
-    void ClearBoxCommand();
 
     // The message loop's look at a message before TranslateMessage: menu
     // shortcuts, and key-downs the box handlers consume (a consumed key-down
@@ -154,13 +158,14 @@ private:
     HMENU mainMenu_ = nullptr;
     HMENU contextMenuRoot_ = nullptr;
     HMENU contextMenu_ = nullptr;
-    HACCEL accelerators_ = nullptr;
     HFONT font_ = nullptr;
     HBRUSH boxBrush_ = nullptr;
     HICON icon_ = nullptr;
     HICON smallIcon_ = nullptr;
     WNDPROC oldMainWindowProc_ = nullptr;
     WNDPROC oldEditBoxProc_ = nullptr;
+    CommandTable commands_;
+    bool fullScreenKeyOn_ = false;  // the full-screen key's state, checked in 视图
     TrayIcon tray_;
     std::wstring compatCaption_;         // 复制(兼容) of the menu bar
     std::wstring compatContextCaption_;  // and of the context menu

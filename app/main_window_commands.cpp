@@ -1,9 +1,10 @@
-// Menu commands of the main window, the calculation modes and the mode line.
+// The main window's command table: every action of the menu bar, the
+// context menu, the accelerators and the status bar's clicks, once.
 #include <algorithm>
 
-#include "edit_box_adapter.h"
 #include "char_input.h"
 #include "clipboard_adapter.h"
+#include "edit_box_adapter.h"
 #include "editing_commands.h"
 #include "engine.h"
 #include "line_commands.h"
@@ -39,148 +40,136 @@ std::wstring MenuCaption(HMENU menu, UINT id) {
 
 }  // namespace
 
+void MainWindow::BuildCommands() {
+    CommandTable& t = commands_;
+    // An action that gives the box the keyboard focus back afterwards.
+    auto thenFocus = [this](std::function<void()> action) {
+        return [this, action] {
+            action();
+            FocusBox();
+        };
+    };
+    auto toggle = [this](bool& flag) {
+        return [this, &flag] {
+            flag = !flag;
+            ApplyBars();
+        };
+    };
+
+    // 文件: the file commands are built later.
+    t.Add(IDM_NEW_FILE, CtrlKey('N'));
+    t.Add(IDM_OPEN_FILE, CtrlKey('O'));
+    t.Add(IDM_SAVE, CtrlKey('S'));
+    t.Add(IDM_SAVE_AS);
+    t.Add(IDM_PRINT, CtrlKey('P'));
+    t.Add(IDM_EXIT, CtrlKey('Q'));
+
+    // 编辑.
+    t.Add(IDM_UNDO, CtrlKey('Z'), [this] { Undo(); });
+    t.Add(IDM_REDO, CtrlKey('Y'), [this] { Redo(); });
+    t.Add(IDM_CUT, CtrlKey('X'), thenFocus([this] { SendMessageW(box_, WM_CUT, 0, 0); }));
+    t.Add(IDM_COPY, CtrlKey('C'), thenFocus([this] {
+               if (!boxText_->SelectedText().empty()) SendMessageW(box_, WM_COPY, 0, 0);
+           }));
+    // Ctrl+E is shared: while the compatible copy is hidden it repairs the
+    // text's line ends. Listed before the repair, so the key is this entry's.
+    t.Add(IDM_COPY_COMPAT, CtrlKey('E'), [this] {
+               if (settings_.MulDivSymbols) {
+                   CopyCompatible(*boxText_, *clipboard_);
+               } else {
+                   engine_->StripControlChars();
+               }
+           });
+    t.Add(IDM_PASTE, CtrlKey('V'), thenFocus([this] { SendMessageW(box_, WM_PASTE, 0, 0); }));
+    t.Add(IDM_PASTE_RESULT, CtrlKey('R'), thenFocus([this] { charInput_->InsertLastResult(); }));
+    t.Add(IDM_CLEAR_BOX, CtrlKey('D'), thenFocus([this] { ClearBox(*boxText_); }));
+    t.Add(IDM_SELECT_ALL, CtrlKey('A'), thenFocus([this] { SendMessageW(box_, EM_SETSEL, 0, -1); }));
+    t.Add(IDM_REALTIME, CtrlKey('G'), [this] { ToggleRealtime(); }, nullptr,
+           [this] { return settings_.RealTimeMode; });
+    // Real-time mode and recording exclude each other.
+    t.Add(IDM_RECORD, CtrlKey('H'), [this] { ToggleRecording(); }, [this] { return !settings_.RealTimeMode; },
+           [this] { return state_.RecordingOn; });
+    t.Add(IDM_ACCUMULATOR, CtrlKey('M'));
+    t.Add(IDM_CLEAR_ACCUMULATOR);
+    t.Add(IDM_REFRESH_LINE, PlainKey(VK_F5), [this] { lineCommands_->RefreshCommand(); });
+    t.Add(IDM_BATCH, {}, thenFocus([this] { lineCommands_->BatchEvaluate(); }));
+    t.Add(IDM_FRACTION_CONVERT, {}, [this] { lineCommands_->FractionConvert(); });
+    t.Add(IDM_REPAIR_TEXT, CtrlKey('E'), [this] { engine_->StripControlChars(); });
+
+    // Only in the context menu.
+    t.Add(IDM_COPY_LINE, {}, [this] { CopyLine(*boxText_, *clipboard_); });
+    t.Add(IDM_SELECT_LINE, {}, [this] { SelectLine(*boxText_); });
+    t.Add(IDM_SUM, {}, [this] { lineCommands_->SumResults(); });
+    t.Add(IDM_DELETE_LINE, {}, thenFocus([this] { DeleteLine(*boxText_); }));
+    t.Add(IDM_SEPARATOR_LINE);
+    for (UINT id = IDM_INSERT_FUNCTION_FIRST; id <= IDM_INSERT_FUNCTION_LAST; ++id) t.Add(id);
+
+    // 视图.
+    t.Add(IDM_VIEW_NORMAL, {}, [this] { ShowAllBars(); });
+    t.Add(IDM_VIEW_STATUS_BAR, {}, toggle(settings_.StatusBarVisible), nullptr,
+           [this] { return settings_.StatusBarVisible; });
+    t.Add(IDM_VIEW_MENU_BAR, {}, toggle(settings_.MenuBarVisible), nullptr,
+           [this] { return settings_.MenuBarVisible; });
+    t.Add(IDM_VIEW_TITLE_BAR, {}, toggle(settings_.TitleBarVisible), nullptr,
+           [this] { return settings_.TitleBarVisible; });
+    // The check mark is the full-screen key's state; the item itself only
+    // goes to full screen.
+    t.Add(IDM_VIEW_FULL_SCREEN, {}, [this] { FullScreen(); }, nullptr, [this] { return fullScreenKeyOn_; });
+
+    // 查找, 其他, 设置, 关于: their windows are built later.
+    t.Add(IDM_FIND_REPLACE, CtrlKey('F'));
+    t.Add(IDM_FIND_PREVIOUS, ShiftKey(VK_F3));
+    t.Add(IDM_FIND_NEXT, PlainKey(VK_F3));
+    t.Add(IDM_VIRTUAL_KEYBOARD, CtrlKey('I'));
+    t.Add(IDM_BASE_CONVERSION);
+    t.Add(IDM_STATISTICS);
+    t.Add(IDM_UNIT_CONVERSION);  // offered, with no action
+    t.Add(IDM_OPTIONS, CtrlKey('K'));
+    t.Add(IDM_APPEARANCE, CtrlKey('U'));
+    t.Add(IDM_FONT, CtrlKey('T'));
+    t.Add(IDM_RESET_SETTINGS);
+    t.Add(IDM_HELP, PlainKey(VK_F1));
+    t.Add(IDM_ABOUT);
+}
+
+void MainWindow::RunCommand(UINT id) {
+    EditBoxAdapter::TextReuseScope reuse(*boxText_);
+    commands_.Run(id);
+    RefreshMenus();
+}
+
+void MainWindow::RefreshMenus() {
+    commands_.UpdateMenu(mainMenu_);
+    commands_.UpdateMenu(contextMenu_);
+}
+
 void MainWindow::SetCompatCopyVisible(bool visible) {
     // Read while the items are still in the menus, to put them back later.
     if (compatCaption_.empty()) {
         compatCaption_ = MenuCaption(mainMenu_, IDM_COPY_COMPAT);
-        compatContextCaption_ = MenuCaption(contextMenu_, IDM_CTX_COPY_COMPAT);
+        compatContextCaption_ = MenuCaption(contextMenu_, IDM_COPY_COMPAT);
     }
     SetItemVisible(mainMenu_, {IDM_COPY_COMPAT, IDM_PASTE}, visible, compatCaption_);
-    SetItemVisible(contextMenu_, {IDM_CTX_COPY_COMPAT, IDM_CTX_PASTE}, visible, compatContextCaption_);
+    SetItemVisible(contextMenu_, {IDM_COPY_COMPAT, IDM_PASTE}, visible, compatContextCaption_);
     if (GetMenu(window_)) DrawMenuBar(window_);
-}
-
-void MainWindow::OnCommand(int id) {
-    switch (id) {
-    case IDM_UNDO:
-    case IDM_CTX_UNDO:
-        Undo();
-        break;
-    case IDM_REDO:
-        Redo();
-        break;
-    case IDM_PASTE_RESULT:
-    case IDM_CTX_PASTE_RESULT:
-        charInput_->InsertLastResult();
-        FocusBox();
-        break;
-    case IDM_BATCH:
-        lineCommands_->BatchEvaluate();
-        FocusBox();
-        break;
-    case IDM_CTX_SUM:
-        lineCommands_->SumResults();
-        break;
-    case IDM_FRACTION_CONVERT:
-    case IDM_CTX_FRACTION_CONVERT:
-        lineCommands_->FractionConvert();
-        break;
-    case IDM_REFRESH_LINE:
-    case IDM_CTX_REFRESH_LINE:
-        lineCommands_->RefreshCommand();
-        break;
-    case IDM_REALTIME:
-        ToggleRealtime();
-        break;
-    case IDM_RECORD:
-        ToggleRecording();
-        break;
-    case IDM_CUT:
-    case IDM_CTX_CUT:
-        SendMessageW(box_, WM_CUT, 0, 0);
-        FocusBox();
-        break;
-    case IDM_COPY:
-    case IDM_CTX_COPY:
-        if (!boxText_->SelectedText().empty()) SendMessageW(box_, WM_COPY, 0, 0);
-        FocusBox();
-        break;
-    case IDM_PASTE:
-    case IDM_CTX_PASTE:
-        SendMessageW(box_, WM_PASTE, 0, 0);
-        FocusBox();
-        break;
-    case IDM_SELECT_ALL:
-    case IDM_CTX_SELECT_ALL:
-        SendMessageW(box_, EM_SETSEL, 0, -1);
-        FocusBox();
-        break;
-    case IDM_COPY_COMPAT:
-        // Ctrl+E is shared: while the compatible copy is hidden it repairs
-        // the text's line ends.
-        if (settings_.MulDivSymbols) {
-            CopyCompatible(*boxText_, *clipboard_);
-        } else {
-            engine_->StripControlChars();
-        }
-        break;
-    case IDM_CTX_COPY_COMPAT:
-        CopyCompatible(*boxText_, *clipboard_);
-        break;
-    case IDM_CLEAR_BOX:
-    case IDM_CTX_CLEAR_BOX:
-        ClearBox(*boxText_);
-        FocusBox();
-        break;
-    case IDM_CTX_COPY_LINE:
-        CopyLine(*boxText_, *clipboard_);
-        break;
-    case IDM_CTX_DELETE_LINE:
-        DeleteLine(*boxText_);
-        FocusBox();
-        break;
-    case IDM_CTX_SELECT_LINE:
-        SelectLine(*boxText_);
-        break;
-    case IDM_REPAIR_TEXT:
-        engine_->StripControlChars();
-        break;
-    case IDM_VIEW_NORMAL:
-        ShowAllBars();
-        break;
-    case IDM_VIEW_STATUS_BAR:
-        settings_.StatusBarVisible = !settings_.StatusBarVisible;
-        ApplyBars();
-        break;
-    case IDM_VIEW_MENU_BAR:
-        settings_.MenuBarVisible = !settings_.MenuBarVisible;
-        ApplyBars();
-        break;
-    case IDM_VIEW_TITLE_BAR:
-        settings_.TitleBarVisible = !settings_.TitleBarVisible;
-        ApplyBars();
-        break;
-    case IDM_VIEW_FULL_SCREEN:
-        FullScreen();
-        break;
-    default:
-        // Commands of later parts: their items stay greyed until built.
-        break;
-    }
 }
 
 void MainWindow::ToggleRealtime() {
     settings_.RealTimeMode = !settings_.RealTimeMode;
-    CheckMenuItem(mainMenu_, IDM_REALTIME, MF_BYCOMMAND | (settings_.RealTimeMode ? MF_CHECKED : MF_UNCHECKED));
     UpdateRealtimeMenus();
     UpdateModeStatus();
 }
 
 void MainWindow::ToggleRecording() {
     state_.RecordingOn = !state_.RecordingOn;
-    CheckMenuItem(mainMenu_, IDM_RECORD, MF_BYCOMMAND | (state_.RecordingOn ? MF_CHECKED : MF_UNCHECKED));
+    RefreshMenus();
 }
 
 void MainWindow::UpdateRealtimeMenus() {
     // Recording is off after every call; real-time mode and recording
     // exclude each other.
     state_.RecordingOn = false;
-    CheckMenuItem(mainMenu_, IDM_RECORD, MF_BYCOMMAND | MF_UNCHECKED);
-    EnableMenuItem(mainMenu_, IDM_RECORD, MF_BYCOMMAND | (settings_.RealTimeMode ? MF_GRAYED : MF_ENABLED));
-    // The accumulator's items follow the mode once the accumulator exists;
-    // until then they stay greyed in both modes.
-    EnableMenuItem(mainMenu_, IDM_ACCUMULATOR, MF_BYCOMMAND | MF_GRAYED);
-    EnableMenuItem(mainMenu_, IDM_CLEAR_ACCUMULATOR, MF_BYCOMMAND | MF_GRAYED);
+    RefreshMenus();
 }
 
 void MainWindow::UpdateModeStatus() { statusText_->SetPartText(2, ModeLineText(settings_)); }

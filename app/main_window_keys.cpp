@@ -34,7 +34,7 @@ void MainWindow::PressNumLock() {
 }
 
 bool MainWindow::IsFullScreenChecked() {
-    return (GetMenuState(contextMenu_, IDM_VIEW_FULL_SCREEN, MF_BYCOMMAND) & MF_CHECKED) != 0;
+    return fullScreenKeyOn_;
 }
 
 void MainWindow::SetFullScreen(bool on) {
@@ -43,7 +43,8 @@ void MainWindow::SetFullScreen(bool on) {
     } else {
         ShowAllBars();
     }
-    CheckMenuItem(contextMenu_, IDM_VIEW_FULL_SCREEN, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
+    fullScreenKeyOn_ = on;
+    RefreshMenus();
 }
 
 void MainWindow::FontSizeChanged() { ApplyFont(); }

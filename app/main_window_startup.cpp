@@ -86,7 +86,7 @@ StartResult MainWindow::MainWindowCreated() {
     // 17. First undo snapshot; 18. caret position; 19. real-time check mark.
     RecordUndoSnapshot();
     ShowCaretPosition();
-    CheckMenuItem(mainMenu_, IDM_REALTIME, MF_BYCOMMAND | (settings_.RealTimeMode ? MF_CHECKED : MF_UNCHECKED));
+    RefreshMenus();
 
     // 20. Geometry as it stands; 21. edge-hiding timer; 22. compatible copy.
     RememberPlacement();

@@ -1,5 +1,5 @@
 // The texts that the insert-function items of the context menu put into the
-// expression box, in menu order: item i (id IDM_CTX_INSERT_FUNCTION_FIRST + i)
+// expression box, in menu order: item i (id IDM_INSERT_FUNCTION_FIRST + i)
 // inserts kFunctionTemplates[i]. The menu captions live in numerel.rc.
 #pragma once
 
@@ -20,5 +20,5 @@ inline constexpr FunctionTemplate kFunctionTemplates[] = {
     {"ln()", 1},   {"int()", 1},
 };
 
-static_assert(sizeof(kFunctionTemplates) / sizeof(kFunctionTemplates[0]) == IDM_CTX_INSERT_FUNCTION_COUNT,
+static_assert(sizeof(kFunctionTemplates) / sizeof(kFunctionTemplates[0]) == IDM_INSERT_FUNCTION_COUNT,
               "one template per insert-function menu item");

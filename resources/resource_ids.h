@@ -8,7 +8,6 @@
 
 #define IDR_MAIN_MENU 101
 #define IDR_CONTEXT_MENU 102
-#define IDR_ACCELERATORS 103
 
 /* Menu bar: file */
 #define IDM_NEW_FILE 40001
@@ -58,35 +57,25 @@
 #define IDM_HELP 40501
 #define IDM_ABOUT 40502
 
-/* Context menu of the expression box */
-#define IDM_CTX_CUT 41001
-#define IDM_CTX_COPY 41002
-#define IDM_CTX_COPY_LINE 41003
-#define IDM_CTX_COPY_COMPAT 41004
-#define IDM_CTX_PASTE 41005
-#define IDM_CTX_PASTE_RESULT 41006
-#define IDM_CTX_SELECT_LINE 41007
-#define IDM_CTX_SUM 41008
-#define IDM_CTX_SELECT_ALL 41009
-#define IDM_CTX_UNDO 41010
-#define IDM_CTX_DELETE_LINE 41011
-#define IDM_CTX_CLEAR_BOX 41012
-#define IDM_CTX_SEPARATOR_LINE 41013
-#define IDM_CTX_REFRESH_LINE 41014
-#define IDM_CTX_FRACTION_CONVERT 41015
+/* Commands only the context menu offers; its other items use the menu
+   bar's ids, one id per action. */
+#define IDM_COPY_LINE 41003
+#define IDM_SELECT_LINE 41007
+#define IDM_SUM 41008
+#define IDM_DELETE_LINE 41011
+#define IDM_SEPARATOR_LINE 41013
 
 /* Function templates: item i of the insert sub-menu has the id FIRST + i and
    inserts kFunctionTemplates[i] (function_templates.h). */
-#define IDM_CTX_INSERT_FUNCTION_FIRST 41101
-#define IDM_CTX_INSERT_FUNCTION_COUNT 16
-#define IDM_CTX_INSERT_FUNCTION_LAST (IDM_CTX_INSERT_FUNCTION_FIRST + IDM_CTX_INSERT_FUNCTION_COUNT - 1)
+#define IDM_INSERT_FUNCTION_FIRST 41101
+#define IDM_INSERT_FUNCTION_COUNT 16
+#define IDM_INSERT_FUNCTION_LAST (IDM_INSERT_FUNCTION_FIRST + IDM_INSERT_FUNCTION_COUNT - 1)
 
-/* Context menu: view sub-menu */
+/* Context menu: view sub-menu (its 外观设置 is IDM_APPEARANCE) */
 #define IDM_VIEW_NORMAL 41201
 #define IDM_VIEW_STATUS_BAR 41202
 #define IDM_VIEW_MENU_BAR 41203
 #define IDM_VIEW_TITLE_BAR 41204
 #define IDM_VIEW_FULL_SCREEN 41205
-#define IDM_VIEW_APPEARANCE 41206
 
 #endif

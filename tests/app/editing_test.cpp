@@ -84,11 +84,11 @@ TEST_F(EditingTest, ClearBoxGivesThirtyOneEmptyLinesAndMarksTheTextChanged) {
 TEST_F(EditingTest, LineCommandsOfTheContextMenu) {
     box().SetText("a\r\n1+2=3\r\nb");
     box().SetSelectionStart(5);
-    Command(IDM_CTX_COPY_LINE);
+    Command(IDM_COPY_LINE);
     EXPECT_EQ(ClipboardText(window_.Handle()), L"1+2=3");
-    Command(IDM_CTX_SELECT_LINE);
+    Command(IDM_SELECT_LINE);
     EXPECT_EQ(box().SelectedText(), "1+2=3");
-    Command(IDM_CTX_DELETE_LINE);
+    Command(IDM_DELETE_LINE);
     EXPECT_EQ(box().Text(), "a\r\n\r\nb");
 }
 
@@ -131,7 +131,7 @@ TEST_F(EditingTest, BatchCalculatesEveryLineInOneGo) {
 TEST_F(EditingTest, SumOfTheSelectedLinesGoesBelowThem) {
     box().SetText("1+2=3\r\n4-10=-6\r\n5");
     SendMessageW(window_.Box(), EM_SETSEL, 0, -1);
-    Command(IDM_CTX_SUM);
+    Command(IDM_SUM);
     EXPECT_EQ(box().Text(), "1+2=3\r\n4-10=-6\r\n5\r\n3-6+5=2");
 }
 
