@@ -136,7 +136,7 @@ bool MainWindow::CreateBox(bool wordWrap) {
 }
 
 void MainWindow::Show(int showCommand) {
-    if (startState_ == 3 && (showCommand == SW_SHOWNORMAL || showCommand == SW_SHOWDEFAULT || showCommand == SW_SHOW))
+    if (startState_ == WindowState::Maximised && (showCommand == SW_SHOWNORMAL || showCommand == SW_SHOWDEFAULT || showCommand == SW_SHOW))
         showCommand = SW_SHOWMAXIMIZED;
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
@@ -180,7 +180,10 @@ void MainWindow::RememberPlacement() {
         settings_.WindowTop = rect.Top;
         settings_.WindowHeight = rect.Height;
     }
-    settings_.WindowState = maximised ? kStateMaximised : IsIconic(window_) ? kStateMinimised : kStateNormal;
+    const WindowState state = maximised           ? WindowState::Maximised
+                              : IsIconic(window_) ? WindowState::Minimised
+                                                  : WindowState::Normal;
+    settings_.WindowState = static_cast<int>(state);
 }
 
 void MainWindow::ApplyBars() {

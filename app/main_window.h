@@ -14,6 +14,7 @@
 #include "drop_target.h"
 #include "engine_state.h"
 #include "key_handler_host.h"
+#include "layout.h"
 #include "message_loop.h"
 #include "settings.h"
 #include "text_changed.h"
@@ -147,7 +148,7 @@ private:
     std::wstring programFolder_;
     bool endsProgram_ = false;
     bool sessionEnding_ = false;
-    int startState_ = 0;
+    WindowState startState_ = WindowState::Normal;
     int edgeHideCountdown_ = 0;
     int showHideHotKeyId_ = 0;
     unsigned keyDelayInterval_ = 0;

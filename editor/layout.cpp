@@ -39,10 +39,11 @@ bool NeedsFallback(const WindowRect& r, int screenWidth, int screenHeight) {
 Placement StartPlacement(const Settings& settings, int screenWidth, int screenHeight) {
     Placement placement;
     placement.Rect = {settings.WindowLeft, settings.WindowTop, settings.WindowWidth, settings.WindowHeight};
-    placement.State = settings.WindowState == kStateMaximised ? kStateMaximised : kStateNormal;
+    placement.State = settings.WindowState == static_cast<int>(WindowState::Maximised) ? WindowState::Maximised
+                                                                                       : WindowState::Normal;
     if (NeedsFallback(placement.Rect, screenWidth, screenHeight)) {
         placement.Rect = DefaultPlacement(screenWidth, screenHeight);
-        placement.State = kStateCentred;
+        placement.State = WindowState::Centred;
     }
     return placement;
 }

@@ -20,11 +20,8 @@ struct WindowRect {
     int Height = 0;
 };
 
-// Window states as the settings file stores them.
-constexpr int kStateNormal = 0;
-constexpr int kStateCentred = 1;
-constexpr int kStateMinimised = 2;
-constexpr int kStateMaximised = 3;
+// Window states, numbered as the settings file stores them (窗口状态).
+enum class WindowState : int { Normal = 0, Centred = 1, Minimised = 2, Maximised = 3 };
 
 // First-run placement: half the screen in each direction, centred.
 WindowRect DefaultPlacement(int screenWidth, int screenHeight);
@@ -36,11 +33,11 @@ bool NeedsFallback(const WindowRect& rect, int screenWidth, int screenHeight);
 
 struct Placement {
     WindowRect Rect;
-    int State = kStateNormal;
+    WindowState State = WindowState::Normal;
 };
 
-// The placement start-up gives the window from the stored keys (state 3
-// maximised, anything else normal), or the centred fallback.
+// The placement start-up gives the window from the stored keys (maximised
+// when stored so, anything else normal), or the centred fallback.
 Placement StartPlacement(const Settings& settings, int screenWidth, int screenHeight);
 
 struct BarsShown {

@@ -52,25 +52,25 @@ TEST(Layout, StartPlacementTakesTheStoredValuesOrFallsBack) {
         const char* what;
         Settings stored;
         WindowRect rect;
-        int state;
+        WindowState state;
     };
     const WindowRect centred = {480, 270, 960, 540};
     const int maxInt = 2147483647;
     const Case cases[] = {
-        {"as stored", Stored(100, 100, 800, 600), {100, 100, 800, 600}, kStateNormal},
-        {"stored maximised", Stored(100, 100, 800, 600, 3), {100, 100, 800, 600}, kStateMaximised},
-        {"state 2 starts normal", Stored(100, 100, 800, 600, 2), {100, 100, 800, 600}, kStateNormal},
-        {"fresh file", Stored(0, 0, 0, 0), centred, kStateCentred},
-        {"height 79", Stored(100, 100, 800, 79), centred, kStateCentred},
-        {"height 80", Stored(100, 100, 800, 80), {100, 100, 800, 80}, kStateNormal},
-        {"top plus width below 355", Stored(100, 100, 200, 600), centred, kStateCentred},
-        {"left edge past the screen", Stored(1911, 100, 800, 600), centred, kStateCentred},
-        {"left edge 10 inside", Stored(1910, 100, 800, 600), {1910, 100, 800, 600}, kStateNormal},
-        {"right edge left of the screen", Stored(-795, 100, 800, 600), centred, kStateCentred},
-        {"top past the screen", Stored(100, 1071, 800, 600), centred, kStateCentred},
-        {"maximised but off screen", Stored(5000, 100, 800, 600, 3), centred, kStateCentred},
-        {"saturated values do not wrap", Stored(maxInt, maxInt, maxInt, maxInt), centred, kStateCentred},
-        {"negative extremes", Stored(-maxInt - 1, 0, maxInt, 600), centred, kStateCentred},
+        {"as stored", Stored(100, 100, 800, 600), {100, 100, 800, 600}, WindowState::Normal},
+        {"stored maximised", Stored(100, 100, 800, 600, 3), {100, 100, 800, 600}, WindowState::Maximised},
+        {"state 2 starts normal", Stored(100, 100, 800, 600, 2), {100, 100, 800, 600}, WindowState::Normal},
+        {"fresh file", Stored(0, 0, 0, 0), centred, WindowState::Centred},
+        {"height 79", Stored(100, 100, 800, 79), centred, WindowState::Centred},
+        {"height 80", Stored(100, 100, 800, 80), {100, 100, 800, 80}, WindowState::Normal},
+        {"top plus width below 355", Stored(100, 100, 200, 600), centred, WindowState::Centred},
+        {"left edge past the screen", Stored(1911, 100, 800, 600), centred, WindowState::Centred},
+        {"left edge 10 inside", Stored(1910, 100, 800, 600), {1910, 100, 800, 600}, WindowState::Normal},
+        {"right edge left of the screen", Stored(-795, 100, 800, 600), centred, WindowState::Centred},
+        {"top past the screen", Stored(100, 1071, 800, 600), centred, WindowState::Centred},
+        {"maximised but off screen", Stored(5000, 100, 800, 600, 3), centred, WindowState::Centred},
+        {"saturated values do not wrap", Stored(maxInt, maxInt, maxInt, maxInt), centred, WindowState::Centred},
+        {"negative extremes", Stored(-maxInt - 1, 0, maxInt, 600), centred, WindowState::Centred},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
