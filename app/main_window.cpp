@@ -4,20 +4,17 @@
 
 #include <algorithm>
 
+#include "box_drop.h"
 #include "caret_position.h"
 #include "char_input.h"
-#include "effective_values.h"
-#include "program_files.h"
 #include "clipboard_adapter.h"
 #include "edit_box_adapter.h"
-#include "editing_commands.h"
+#include "effective_values.h"
 #include "engine.h"
-#include "gbk_codec.h"
 #include "key_handlers.h"
 #include "keyboard_state.h"
-#include "layout.h"
 #include "line_commands.h"
-#include "mode_line.h"
+#include "program_files.h"
 #include "resource_ids.h"
 #include "settings_file.h"
 #include "status_bar_adapter.h"
@@ -26,29 +23,13 @@
 
 const wchar_t kMainWindowClass[] = L"NumerelMainWindow";
 
-namespace {
-
-bool RegisterMainClass(HINSTANCE instance, WNDPROC wndProc, HICON icon, HICON smallIcon) {
-    WNDCLASSEXW wc = {};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = wndProc;
-    wc.hInstance = instance;
-    wc.hIcon = icon;
-    wc.hIconSm = smallIcon;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kMainWindowClass;
-    if (RegisterClassExW(&wc)) return true;
-    return GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
-
-}  // namespace
-
 MainWindow::MainWindow() = default;
 
 MainWindow::~MainWindow() {
     MessageLoop::ForThisThread().RemoveFilter(*this);
-    if (window_ && IsWindow(window_)) DestroyWindow(window_);
+    // Through the window's own destruction, so that it revokes its drop
+    // target and removes its tray icon.
+    if (Handle()) DestroyWindow(Handle());
     Release();
 }
 
@@ -63,7 +44,13 @@ StartResult MainWindow::Create(HINSTANCE instance, const std::wstring& programFo
     smallIcon_ = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON,
                                                GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
                                                LR_SHARED));
-    if (!RegisterMainClass(instance, &MainWindow::WindowProc, icon_, smallIcon_)) return StartResult::Failed;
+    WindowClass windowClass;
+    windowClass.Name = kMainWindowClass;
+    windowClass.Icon = icon_;
+    windowClass.SmallIcon = smallIcon_;
+    windowClass.Cursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.Background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    if (!Window::Register(instance, windowClass)) return StartResult::Failed;
 
     mainMenu_ = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAIN_MENU));
     contextMenuRoot_ = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_CONTEXT_MENU));
@@ -71,11 +58,10 @@ StartResult MainWindow::Create(HINSTANCE instance, const std::wstring& programFo
     BuildCommands();
 
     // Created hidden: the creation handler runs before the window is shown.
-    if (!CreateWindowExW(0, kMainWindowClass, L"Numerel", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                         CW_USEDEFAULT, CW_USEDEFAULT, nullptr, mainMenu_, instance, this))
+    if (!Window::Create(instance, kMainWindowClass, "Numerel", WS_OVERLAPPEDWINDOW, 0, nullptr, mainMenu_))
         return StartResult::Failed;
     if (!CreateControls()) {
-        DestroyWindow(window_);
+        DestroyWindow(Handle());
         return StartResult::Failed;
     }
     MessageLoop::ForThisThread().AddFilter(*this);
@@ -83,23 +69,24 @@ StartResult MainWindow::Create(HINSTANCE instance, const std::wstring& programFo
     if (result != StartResult::Running) {
         // A second instance ends here, never shown and without a trace.
         endsProgram_ = false;
-        DestroyWindow(window_);
+        DestroyWindow(Handle());
     }
     return result;
 }
 
 bool MainWindow::CreateControls() {
-    const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
-    status_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, window_,
+    const HWND window = Handle();
+    const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
+    status_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, window,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusBarId)), instance, nullptr);
-    if (!status_ || !CreateBox(false)) return false;
+    if (!status_ || !box_.Create(window, kBoxId, false)) return false;
 
     fileStore_ = std::make_unique<Win32FileStore>(programFolder_);
     settingsFile_ = std::make_unique<SettingsFile>(*fileStore_, programfiles::kSettingsFile);
-    boxText_ = std::make_unique<EditBoxAdapter>(box_);
+    boxText_ = std::make_unique<EditBoxAdapter>(box_.Handle());
     boxText_->SetTextChangedHandler([this] { BoxTextChanged(); });
     statusText_ = std::make_unique<StatusBarAdapter>(status_);
-    clipboard_ = std::make_unique<ClipboardAdapter>(window_);
+    clipboard_ = std::make_unique<ClipboardAdapter>(window);
     engine_ = std::make_unique<Engine>(*boxText_, *statusText_, *clipboard_, settings_, state_);
     keys_ = std::make_unique<KeyHandlers>(*boxText_, *statusText_, *engine_, settings_,
                                           static_cast<KeyHandlerHost&>(*this));
@@ -107,51 +94,29 @@ bool MainWindow::CreateControls() {
     lineCommands_ = std::make_unique<LineCommands>(*boxText_, *statusText_, *clipboard_, settings_, *engine_);
     textChanged_ = std::make_unique<TextChangedHandling>(*boxText_, *statusText_, settings_,
                                                          static_cast<TextChangedHost&>(*this));
-    return true;
-}
-
-// The box is made again when word wrap changes: an edit control cannot
-// switch its horizontal scrolling after creation.
-bool MainWindow::CreateBox(bool wordWrap) {
-    const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
-    DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_NOHIDESEL;
-    if (!wordWrap) style |= WS_HSCROLL | ES_AUTOHSCROLL;
-    const HWND box = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", style, 0, 0, 0, 0, window_,
-                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(kBoxId)), instance, nullptr);
-    if (!box) return false;
-    // The default limit of 30,000 characters would silently refuse every
-    // edit of a longer text.
-    SendMessageW(box, EM_SETLIMITTEXT, 0, 0);
-    if (font_) SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-    if (box_) {
-        const int length = GetWindowTextLengthW(box_);
-        std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-        GetWindowTextW(box_, text.data(), length + 1);
-        SetWindowTextW(box, text.c_str());
-        DestroyWindow(box_);
-    }
-    box_ = box;
-    if (boxText_) boxText_->SetControl(box_);
+    boxDrop_ = std::make_unique<BoxDrop>(*boxText_);
     return true;
 }
 
 void MainWindow::Show(int showCommand) {
-    if (startState_ == WindowState::Maximised && (showCommand == SW_SHOWNORMAL || showCommand == SW_SHOWDEFAULT || showCommand == SW_SHOW))
+    if (startState_ == WindowState::Maximised &&
+        (showCommand == SW_SHOWNORMAL || showCommand == SW_SHOWDEFAULT || showCommand == SW_SHOW))
         showCommand = SW_SHOWMAXIMIZED;
-    ShowWindow(window_, showCommand);
-    UpdateWindow(window_);
+    ShowWindow(Handle(), showCommand);
+    UpdateWindow(Handle());
     FocusBox();
 }
 
 void MainWindow::LayoutMainWindow() {
+    const HWND window = Handle();
     RECT client;
-    GetClientRect(window_, &client);
+    GetClientRect(window, &client);
     SendMessageW(status_, WM_SIZE, 0, 0);
     std::array<int, 4> edges = StatusPartEdges(client.right);
     SendMessageW(status_, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
 
     RECT outer;
-    GetWindowRect(window_, &outer);
+    GetWindowRect(window, &outer);
     const BarsShown bars{settings_.MenuBarVisible, settings_.StatusBarVisible, settings_.TitleBarVisible};
     BoxSize size = BoxSizeFor(outer.right - outer.left, outer.bottom - outer.top, bars);
     // Never under the status bar or past the client area, whatever frame
@@ -164,35 +129,37 @@ void MainWindow::LayoutMainWindow() {
     }
     size.Width = std::min<int>(size.Width, client.right);
     size.Height = std::max<int>(0, std::min<int>(size.Height, client.bottom - statusHeight));
-    MoveWindow(box_, 0, 0, size.Width, size.Height, TRUE);
+    MoveWindow(box_.Handle(), 0, 0, size.Width, size.Height, TRUE);
     RememberPlacement();
 }
 
 void MainWindow::RememberPlacement() {
+    const HWND window = Handle();
     RECT outer;
-    GetWindowRect(window_, &outer);
+    GetWindowRect(window, &outer);
     const WindowRect rect{outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top};
     if (!IsOnScreen(rect, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN))) return;
-    const bool maximised = IsZoomed(window_);
+    const bool maximised = IsZoomed(window);
     if (!maximised) {
         settings_.WindowLeft = rect.Left;
         settings_.WindowWidth = rect.Width;
         settings_.WindowTop = rect.Top;
         settings_.WindowHeight = rect.Height;
     }
-    const WindowState state = maximised           ? WindowState::Maximised
-                              : IsIconic(window_) ? WindowState::Minimised
-                                                  : WindowState::Normal;
+    const WindowState state = maximised          ? WindowState::Maximised
+                              : IsIconic(window) ? WindowState::Minimised
+                                                 : WindowState::Normal;
     settings_.WindowState = static_cast<int>(state);
 }
 
 void MainWindow::ApplyBars() {
+    const HWND window = Handle();
     ShowWindow(status_, settings_.StatusBarVisible ? SW_SHOWNA : SW_HIDE);
     const HMENU wanted = settings_.MenuBarVisible ? mainMenu_ : nullptr;
-    if (GetMenu(window_) != wanted) SetMenu(window_, wanted);
+    if (GetMenu(window) != wanted) SetMenu(window, wanted);
 
-    LONG_PTR style = GetWindowLongPtrW(window_, GWL_STYLE);
-    LONG_PTR exStyle = GetWindowLongPtrW(window_, GWL_EXSTYLE);
+    LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+    LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
     constexpr LONG_PTR titleParts = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
     if (settings_.TitleBarVisible) {
         style |= titleParts;
@@ -202,16 +169,15 @@ void MainWindow::ApplyBars() {
         exStyle |= WS_EX_TOOLWINDOW;
     }
     style |= WS_THICKFRAME;
-    SetWindowLongPtrW(window_, GWL_STYLE, style);
-    SetWindowLongPtrW(window_, GWL_EXSTYLE, exStyle);
-    SetWindowTextW(window_, settings_.TitleBarVisible ? L"Numerel" : L"");
-    SetWindowPos(window_, nullptr, 0, 0, 0, 0,
-                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowLongPtrW(window, GWL_STYLE, style);
+    SetWindowLongPtrW(window, GWL_EXSTYLE, exStyle);
+    SetWindowTextW(window, settings_.TitleBarVisible ? L"Numerel" : L"");
+    SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     LayoutMainWindow();
 }
 
 void MainWindow::ShowAllBars() {
-    if (IsZoomed(window_)) ShowWindow(window_, SW_RESTORE);
+    if (IsZoomed(Handle())) ShowWindow(Handle(), SW_RESTORE);
     settings_.StatusBarVisible = settings_.MenuBarVisible = settings_.TitleBarVisible = true;
     ApplyBars();
 }
@@ -219,7 +185,7 @@ void MainWindow::ShowAllBars() {
 void MainWindow::FullScreen() {
     settings_.StatusBarVisible = settings_.MenuBarVisible = settings_.TitleBarVisible = false;
     ApplyBars();
-    ShowWindow(window_, SW_MAXIMIZE);
+    ShowWindow(Handle(), SW_MAXIMIZE);
 }
 
 void MainWindow::BoxTextChanged() {
@@ -232,14 +198,6 @@ void MainWindow::RecordUndoSnapshot() {
     undo_.SetDepth(settings_.UndoDepth);
     undo_.Record(boxText_->Text(), boxText_->SelectionStart());
 }
-
-// The replay flag is set only around a restore that happens, so no later
-// edit is ever left out of the history.
-void MainWindow::RegisterDropTarget() { dropTarget_.Register(window_, static_cast<DropSink&>(*this)); }
-
-void MainWindow::OnTextDropped(const std::string& gbk) { boxText_->SetText(gbk); }
-
-void MainWindow::OnFileDropped(const std::wstring&, const std::string& gbk) { boxText_->SetText(gbk); }
 
 void MainWindow::Undo() {
     if (const UndoSnapshot* step = undo_.Undo()) textChanged_->RestoreSnapshot(step->Text, step->Caret);
@@ -258,48 +216,38 @@ void MainWindow::ShowCaretPosition() {
         statusText_->SetPartText(1, *shown);
 }
 
+void MainWindow::ShowBoxContextMenu() {
+    RefreshMenus();
+    POINT at;
+    GetCursorPos(&at);
+    TrackPopupMenu(contextMenu_, TPM_RIGHTBUTTON, at.x, at.y, 0, Handle(), nullptr);
+    FocusBox();
+}
+
 bool MainWindow::PreTranslateMessage(const MSG& message) {
-    const bool ours = message.hwnd == window_ || message.hwnd == box_ || message.hwnd == status_;
+    const HWND box = box_.Handle();
+    const bool ours = message.hwnd == Handle() || message.hwnd == box || message.hwnd == status_;
     if (!ours) return false;
     const HACCEL accelerators = commands_.Accelerators();
-    if (accelerators && TranslateAcceleratorW(window_, accelerators, const_cast<MSG*>(&message))) return true;
-    if (message.hwnd == box_ && message.message == WM_KEYDOWN && keys_) {
+    if (accelerators && TranslateAcceleratorW(Handle(), accelerators, const_cast<MSG*>(&message))) return true;
+    if (message.hwnd == box && message.message == WM_KEYDOWN && keys_) {
         EditBoxAdapter::TextReuseScope reuse(*boxText_);
         return keys_->KeyDownHandler(static_cast<unsigned>(message.wParam), CurrentShiftState());
     }
     return false;
 }
 
-LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* created = reinterpret_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        created->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
-    }
-    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(window, message, wParam, lParam);
-    return self->HandleMessage(message, wParam, lParam);
-}
-
-LRESULT CALLBACK MainWindow::MainWindowSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(window, message, wParam, lParam);
-    // Windows asks before a log-off or shut-down; a cancelled one clears it.
-    if (message == WM_QUERYENDSESSION) self->sessionEnding_ = true;
-    if (message == WM_ENDSESSION && !wParam) self->sessionEnding_ = false;
-    return CallWindowProcW(self->oldMainWindowProc_, window, message, wParam, lParam);
-}
-
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    const HWND box = box_.Handle();
     switch (message) {
     case WM_SIZE:
-        if (box_ && status_) LayoutMainWindow();
+        if (box && status_) LayoutMainWindow();
         return 0;
     case WM_SETFOCUS:
-        if (box_) SetFocus(box_);
+        if (box) SetFocus(box);
         return 0;
     case WM_COMMAND:
-        if (reinterpret_cast<HWND>(lParam) == box_ && box_) {
+        if (box && reinterpret_cast<HWND>(lParam) == box) {
             if (HIWORD(wParam) == EN_CHANGE && boxText_ && !boxText_->InWholeTextWrite()) {
                 boxText_->ControlChanged();
                 BoxTextChanged();
@@ -312,7 +260,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         commands_.UpdateMenu(reinterpret_cast<HMENU>(wParam));
         return 0;
     case WM_CTLCOLOREDIT:
-        if (reinterpret_cast<HWND>(lParam) == box_ && boxBrush_) {
+        if (box && reinterpret_cast<HWND>(lParam) == box && boxBrush_) {
             const HDC dc = reinterpret_cast<HDC>(wParam);
             SetTextColor(dc, MaskColour(settings_.FontColour));
             SetBkColor(dc, MaskColour(settings_.BoxBackColour));
@@ -324,13 +272,13 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             EditBoxAdapter::TextReuseScope reuse(*boxText_);
             keys_->DelayedNewline();
         }
-        if (wParam == kEdgeHideTimerId) EdgeHideTick();
+        if (wParam == kEdgeHideTimerId) edge_.HideTick();
         return 0;
     case WM_HOTKEY:
-        if (static_cast<int>(wParam) == showHideHotKeyId_) ShowHideHotKey();
+        if (static_cast<int>(wParam) == edge_.ShowHideHotKeyId()) edge_.ShowHide();
         return 0;
     case kTrayMessage:
-        TrayIconEvent(lParam);
+        tray_.OnEvent(lParam);
         return 0;
     case WM_NOTIFY: {
         const auto* note = reinterpret_cast<const NMHDR*>(lParam);
@@ -342,96 +290,17 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
         dropTarget_.Revoke();
         tray_.Remove();
-        if (showHideHotKeyId_) UnregisterHotKey(window_, showHideHotKeyId_);
-        showHideHotKeyId_ = 0;
+        edge_.UnregisterShowHideHotKey();
         if (endsProgram_) PostQuitMessage(0);
         return 0;
-    case WM_NCDESTROY: {
-        const HWND window = window_;
-        const WNDPROC old = oldMainWindowProc_;
+    case WM_NCDESTROY:
         Release();
-        window_ = box_ = status_ = nullptr;
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        if (old) SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
+        status_ = nullptr;
+        break;
     default:
         break;
     }
-    return DefWindowProcW(window_, message, wParam, lParam);
-}
-
-LRESULT CALLBACK MainWindow::EditBoxSubclassProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(box, GWLP_USERDATA));
-    return self->HandleBoxMessage(message, wParam, lParam);
-}
-
-LRESULT MainWindow::HandleBoxMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    const HWND box = box_;
-    const WNDPROC old = oldEditBoxProc_;
-    switch (message) {
-    case WM_KEYUP:
-        if (keys_) {
-            EditBoxAdapter::TextReuseScope reuse(*boxText_);
-            if (keys_->KeyUpHandler(static_cast<unsigned>(wParam), CurrentShiftState())) return 0;
-        }
-        break;
-    case WM_CHAR:
-        // Tab is the fraction conversion key; it never types a tab.
-        if (wParam == '\t') return 0;
-        if (wParam < 0x80 && charInput_) {
-            EditBoxAdapter::TextReuseScope reuse(*boxText_);
-            if (charInput_->CharInputHandler(static_cast<unsigned char>(wParam))) return 0;
-        }
-        break;
-    case WM_CONTEXTMENU:
-        EditBoxContextMenu();
-        return 0;
-    case WM_LBUTTONDBLCLK: {
-        // The box's own word selection never happens.
-        EditBoxAdapter::TextReuseScope reuse(*boxText_);
-        SelectNumberAtCaret(*boxText_, *clipboard_, settings_.DoubleClickCopy);
-        return 0;
-    }
-    case WM_LBUTTONDOWN: {
-        BoxMouseDown(mouse_, box, window_, lParam);
-        const LRESULT result = CallWindowProcW(old, box, message, wParam, lParam);
-        ShowCaretPosition();
-        return result;
-    }
-    case WM_MOUSEMOVE: {
-        BoxMouseMove(mouse_, box, window_, lParam, CurrentShiftState());
-        const LRESULT result = CallWindowProcW(old, box, message, wParam, lParam);
-        // Only a held button moves the caret.
-        if (wParam & MK_LBUTTON) ShowCaretPosition();
-        return result;
-    }
-    case WM_LBUTTONUP: {
-        const LRESULT result = CallWindowProcW(old, box, message, wParam, lParam);
-        EditBoxAdapter::TextReuseScope reuse(*boxText_);
-        BoxMouseUp(mouse_, *boxText_, CurrentShiftState());
-        return result;
-    }
-    case WM_MOUSEWHEEL:
-        if (ZoomFontSize(mouse_, settings_.FontSize, wParam, CurrentShiftState())) ApplyFont();
-        break;
-    case WM_SETFOCUS: {
-        const LRESULT result = CallWindowProcW(old, box, message, wParam, lParam);
-        ShowCaretPosition();
-        return result;
-    }
-    default:
-        break;
-    }
-    return CallWindowProcW(old, box, message, wParam, lParam);
-}
-
-void MainWindow::EditBoxContextMenu() {
-    RefreshMenus();
-    POINT at;
-    GetCursorPos(&at);
-    TrackPopupMenu(contextMenu_, TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr);
-    FocusBox();
+    return Window::HandleMessage(message, wParam, lParam);
 }
 
 void MainWindow::Release() {
@@ -440,6 +309,7 @@ void MainWindow::Release() {
     charInput_.reset();
     textChanged_.reset();
     engine_.reset();
+    boxDrop_.reset();
     clipboard_.reset();
     statusText_.reset();
     boxText_.reset();
@@ -449,7 +319,7 @@ void MainWindow::Release() {
     if (font_) DeleteObject(font_);
     if (boxBrush_) DeleteObject(boxBrush_);
     // A menu bar hidden at the end is no longer owned by the window.
-    if (mainMenu_ && (!window_ || GetMenu(window_) != mainMenu_)) DestroyMenu(mainMenu_);
+    if (mainMenu_ && (!Handle() || GetMenu(Handle()) != mainMenu_)) DestroyMenu(mainMenu_);
     if (contextMenuRoot_) DestroyMenu(contextMenuRoot_);
     font_ = nullptr;
     boxBrush_ = nullptr;

@@ -1,7 +1,9 @@
 // The main window: the expression box 编辑框 over the status bar 状态条,
-// with the menu bar, the context menu, the tray icon and the key handlers.
-// Its creation handler reads the settings file and sets everything up in a
-// fixed order before the window is first shown.
+// with the menu bar and the context menu. It creates the window and its
+// controls, runs the creation handler's steps in their fixed order, and
+// hands each message to the object that deals with it: the box, the
+// command table, the key handlers, the tray icon, edge docking, the drop
+// target.
 #pragma once
 
 #include <windows.h>
@@ -9,18 +11,23 @@
 #include <memory>
 #include <string>
 
-#include "box_mouse.h"
 #include "command_table.h"
 #include "drop_target.h"
+#include "edge_docking.h"
 #include "engine_state.h"
+#include "expression_box.h"
 #include "key_handler_host.h"
 #include "layout.h"
 #include "message_loop.h"
 #include "settings.h"
+#include "skin.h"
+#include "subclass.h"
 #include "text_changed.h"
 #include "tray_icon.h"
 #include "undo_history.h"
+#include "window.h"
 
+class BoxDrop;
 class CharInput;
 class ClipboardAdapter;
 class EditBoxAdapter;
@@ -39,12 +46,14 @@ enum class StartResult {
     Failed,
 };
 
-class MainWindow : private KeyHandlerHost, private TextChangedHost, private DropSink, private MessageFilter {
+class MainWindow : public Window,
+                   private KeyHandlerHost,
+                   private TextChangedHost,
+                   private ExpressionBoxHost,
+                   private MessageFilter {
 public:
     MainWindow();
     ~MainWindow() override;
-    MainWindow(const MainWindow&) = delete;
-    MainWindow& operator=(const MainWindow&) = delete;
 
     // Creates the window hidden and runs its creation handler. The
     // program's files are looked for in `programFolder`. With `endsProgram`
@@ -53,75 +62,64 @@ public:
     // Shows the window in the state start-up chose (maximised or normal).
     void Show(int showCommand);
 
-    HWND Handle() const { return window_; }
-    HWND Box() const { return box_; }
+    HWND Box() const { return box_.Handle(); }
     HWND Status() const { return status_; }
+    HMENU MenuBar() const { return mainMenu_; }
     HMENU ContextMenu() const { return contextMenu_; }
     EditBoxAdapter& BoxText() { return *boxText_; }
     StatusBarAdapter& StatusText() { return *statusText_; }
     Settings& CurrentSettings() { return settings_; }
     EngineState& State() { return state_; }
+    const CommandTable& Commands() const { return commands_; }
+    const UndoHistory& History() const { return undo_; }
     bool TrayIconShown() const { return tray_.Shown(); }
     bool SessionEnding() const { return sessionEnding_; }
-    int ShowHideHotKeyId() const { return showHideHotKeyId_; }
-    const UndoHistory& History() const { return undo_; }
-    const CommandTable& Commands() const { return commands_; }
-    HMENU MenuBar() const { return mainMenu_; }
-
-    // Commands of the menus, callable directly.
-    void ToggleRealtime();
-    void ToggleRecording();
-    void UpdateRealtimeMenus();
-    void UpdateModeStatus() override;
-    void ApplyBars();
-    void ShowAllBars();
-    void FullScreen();
+    int ShowHideHotKeyId() const { return edge_.ShowHideHotKeyId(); }
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK MainWindowSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK EditBoxSubclassProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleBoxMessage(UINT message, WPARAM wParam, LPARAM lParam);
-
-    // Creation handler and its steps (main_window_startup.cpp).
-    StartResult MainWindowCreated();
-    void PlaceWindow();
-    StartResult CheckSingleInstance();
-    void ApplyLayeredAlpha();
-    void ApplyFont();
-    void ApplyWordWrap();
-    void RegisterShowHideHotKey();
-    void InstallSubclassing();
-    void ApplyKeepOnTop();
-    void RestoreContent();
-    void SetCompatCopyVisible(bool visible);
-
-    bool CreateBox(bool wordWrap);
-    bool CreateControls();
-    void LayoutMainWindow();
-    void RememberPlacement();
-    void BoxTextChanged();
-    void BuildCommands();
-    void RunCommand(UINT id);
-    void RefreshMenus();
-    void EditBoxContextMenu();
-    void ShowCaretPosition() override;
-    void RecordUndoSnapshot() override;
-    void Undo();
-    void Redo();
-    void RegisterDropTarget();
-
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     // The message loop's look at a message before TranslateMessage: menu
     // shortcuts, and key-downs the box handlers consume (a consumed key-down
     // must not be translated into a character). True when handled.
     bool PreTranslateMessage(const MSG& message) override;
 
-    // DropSink: dropped text or a dropped file's text becomes the box's
-    // whole text; a file that cannot be read leaves the box as it was.
-    void OnTextDropped(const std::string& gbk) override;
-    void OnFileDropped(const std::wstring& path, const std::string& gbk) override;
-    void Release();
+    // Creation handler and its steps (main_window_startup.cpp).
+    StartResult MainWindowCreated();
+    void PlaceWindow();
+    StartResult CheckSingleInstance();
+    void ApplyBoxColours();
+    void ApplyLayeredAlpha();
+    void ApplyFont();
+    void ApplyWordWrap();
+    void InstallSubclassing();
+    void ApplyKeepOnTop();
+    void RestoreContent();
+    void SetCompatCopyVisible(bool visible);
+
+    // Controls, layout and bars (main_window.cpp).
+    bool CreateControls();
+    void LayoutMainWindow();
+    void RememberPlacement();
+    void ApplyBars();
+    void ShowAllBars();
+    void FullScreen();
+    void BoxTextChanged();
+    void Undo();
+    void Redo();
+
+    // The command table and the modes (main_window_commands.cpp).
+    void BuildCommands();
+    void RunCommand(UINT id);
+    void RefreshMenus();
+    void ToggleRealtime();
+    void ToggleRecording();
+    void UpdateRealtimeMenus();
+
+    // ExpressionBoxHost.
+    void ShowBoxContextMenu() override;
+    // TextChangedHost and ExpressionBoxHost.
+    void ShowCaretPosition() override;
+    void RecordUndoSnapshot() override;
 
     // KeyHandlerHost (main_window_keys.cpp).
     void SetKeyDelayTimer(unsigned intervalMs) override;
@@ -132,16 +130,11 @@ private:
     bool IsFullScreenChecked() override;
     void SetFullScreen(bool on) override;
     void FontSizeChanged() override;
+    void UpdateModeStatus() override;
     void FractionConvert() override;
 
-    // Operations of parts built later; each is empty until then.
-    void ApplySkin() {}
-    void AdjustSkinAero() {}
-    void OpenVirtualKeyboard() {}
-    void EdgeDockAdjust() {}
-    void EdgeHideTick() {}
-    void TrayIconEvent(LPARAM) {}
-    void ShowHideHotKey() {}
+    // Everything the window owns beyond the handles; freed at WM_NCDESTROY.
+    void Release();
 
     Settings settings_;
     EngineState state_;
@@ -149,12 +142,10 @@ private:
     bool endsProgram_ = false;
     bool sessionEnding_ = false;
     WindowState startState_ = WindowState::Normal;
-    int edgeHideCountdown_ = 0;
-    int showHideHotKeyId_ = 0;
     unsigned keyDelayInterval_ = 0;
+    bool fullScreenKeyOn_ = false;  // the full-screen key's state, checked in 视图
 
-    HWND window_ = nullptr;
-    HWND box_ = nullptr;
+    ExpressionBox box_{*this};
     HWND status_ = nullptr;
     HMENU mainMenu_ = nullptr;
     HMENU contextMenuRoot_ = nullptr;
@@ -163,14 +154,14 @@ private:
     HBRUSH boxBrush_ = nullptr;
     HICON icon_ = nullptr;
     HICON smallIcon_ = nullptr;
-    WNDPROC oldMainWindowProc_ = nullptr;
-    WNDPROC oldEditBoxProc_ = nullptr;
-    CommandTable commands_;
-    bool fullScreenKeyOn_ = false;  // the full-screen key's state, checked in 视图
-    TrayIcon tray_;
     std::wstring compatCaption_;         // 复制(兼容) of the menu bar
     std::wstring compatContextCaption_;  // and of the context menu
-    BoxMouseState mouse_;
+
+    Subclass sessionWatch_;  // marks a log-off or shut-down
+    CommandTable commands_;
+    TrayIcon tray_;
+    Skin skin_;
+    EdgeDocking edge_;
     DropTargetRegistration dropTarget_;
     UndoHistory undo_;
 
@@ -184,4 +175,5 @@ private:
     std::unique_ptr<CharInput> charInput_;
     std::unique_ptr<LineCommands> lineCommands_;
     std::unique_ptr<TextChangedHandling> textChanged_;
+    std::unique_ptr<BoxDrop> boxDrop_;
 };

@@ -67,9 +67,9 @@ void MainWindow::BuildCommands() {
     // 编辑.
     t.Add(IDM_UNDO, CtrlKey('Z'), [this] { Undo(); });
     t.Add(IDM_REDO, CtrlKey('Y'), [this] { Redo(); });
-    t.Add(IDM_CUT, CtrlKey('X'), thenFocus([this] { SendMessageW(box_, WM_CUT, 0, 0); }));
+    t.Add(IDM_CUT, CtrlKey('X'), thenFocus([this] { SendMessageW(box_.Handle(), WM_CUT, 0, 0); }));
     t.Add(IDM_COPY, CtrlKey('C'), thenFocus([this] {
-               if (!boxText_->SelectedText().empty()) SendMessageW(box_, WM_COPY, 0, 0);
+               if (!boxText_->SelectedText().empty()) SendMessageW(box_.Handle(), WM_COPY, 0, 0);
            }));
     // Ctrl+E is shared: while the compatible copy is hidden it repairs the
     // text's line ends. Listed before the repair, so the key is this entry's.
@@ -80,10 +80,10 @@ void MainWindow::BuildCommands() {
                    engine_->StripControlChars();
                }
            });
-    t.Add(IDM_PASTE, CtrlKey('V'), thenFocus([this] { SendMessageW(box_, WM_PASTE, 0, 0); }));
+    t.Add(IDM_PASTE, CtrlKey('V'), thenFocus([this] { SendMessageW(box_.Handle(), WM_PASTE, 0, 0); }));
     t.Add(IDM_PASTE_RESULT, CtrlKey('R'), thenFocus([this] { charInput_->InsertLastResult(); }));
     t.Add(IDM_CLEAR_BOX, CtrlKey('D'), thenFocus([this] { ClearBox(*boxText_); }));
-    t.Add(IDM_SELECT_ALL, CtrlKey('A'), thenFocus([this] { SendMessageW(box_, EM_SETSEL, 0, -1); }));
+    t.Add(IDM_SELECT_ALL, CtrlKey('A'), thenFocus([this] { SendMessageW(box_.Handle(), EM_SETSEL, 0, -1); }));
     t.Add(IDM_REALTIME, CtrlKey('G'), [this] { ToggleRealtime(); }, nullptr,
            [this] { return settings_.RealTimeMode; });
     // Real-time mode and recording exclude each other.
@@ -151,7 +151,7 @@ void MainWindow::SetCompatCopyVisible(bool visible) {
     }
     SetItemVisible(mainMenu_, {IDM_COPY_COMPAT, IDM_PASTE}, visible, compatCaption_);
     SetItemVisible(contextMenu_, {IDM_COPY_COMPAT, IDM_PASTE}, visible, compatContextCaption_);
-    if (GetMenu(window_)) DrawMenuBar(window_);
+    if (GetMenu(Handle())) DrawMenuBar(Handle());
 }
 
 void MainWindow::ToggleRealtime() {

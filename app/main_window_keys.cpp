@@ -10,16 +10,16 @@ void MainWindow::SetKeyDelayTimer(unsigned intervalMs) {
     if (intervalMs == keyDelayInterval_) return;
     keyDelayInterval_ = intervalMs;
     if (intervalMs == 0) {
-        KillTimer(window_, kKeyDelayTimerId);
+        KillTimer(Handle(), kKeyDelayTimerId);
     } else {
-        SetTimer(window_, kKeyDelayTimerId, intervalMs, nullptr);
+        SetTimer(Handle(), kKeyDelayTimerId, intervalMs, nullptr);
     }
 }
 
 std::uint32_t MainWindow::TickCount() { return static_cast<std::uint32_t>(GetTickCount()); }
 
 void MainWindow::FocusBox() {
-    if (box_) SetFocus(box_);
+    if (box_.Handle()) SetFocus(box_.Handle());
 }
 
 bool MainWindow::IsNumLockOn() { return (GetKeyState(VK_NUMLOCK) & 1) != 0; }

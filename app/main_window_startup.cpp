@@ -2,6 +2,7 @@
 // settings file and applied in a fixed order before the window is shown.
 #include <algorithm>
 
+#include "box_drop.h"
 #include "caret_position.h"
 #include "edit_box_adapter.h"
 #include "editing_commands.h"
@@ -56,30 +57,29 @@ StartResult MainWindow::MainWindowCreated() {
 
     // 4. Skin; 5. background; 6. transparency and effects.
     ReadSkinIndexKey(file, settings_);
-    ApplySkin();
+    skin_.Apply();
     FocusBox();
     ReadBackgroundKey(file, settings_);
-    if (boxBrush_) DeleteObject(boxBrush_);
-    boxBrush_ = CreateSolidBrush(MaskColour(settings_.BoxBackColour));
+    ApplyBoxColours();
     ReadOpacityKeys(file, settings_);
-    ApplySkin();
-    AdjustSkinAero();
+    skin_.Apply();
+    skin_.AdjustAero();
     ApplyLayeredAlpha();
 
     // 7. Tray icon; 8. font.
-    tray_.Add(window_, kTrayMessage, smallIcon_ ? smallIcon_ : icon_, L"Numerel");
+    tray_.Add(Handle(), kTrayMessage, smallIcon_ ? smallIcon_ : icon_, L"Numerel");
     ReadFontKeys(file, settings_);
     ApplyFont();
 
     // 9. Options; 10. virtual keyboard; 11. word wrap; 12. hot key.
     ReadOptionKeys(file, settings_);
-    if (settings_.KeyboardOpenAtStart) OpenVirtualKeyboard();
+    if (settings_.KeyboardOpenAtStart) commands_.Run(IDM_VIRTUAL_KEYBOARD);
     ApplyWordWrap();
-    RegisterShowHideHotKey();
+    edge_.RegisterShowHideHotKey(Handle(), settings_);
 
     // 13. Subclassing; 14. drop target; 15. always on top; 16. content.
     InstallSubclassing();
-    RegisterDropTarget();
+    dropTarget_.Register(Handle(), *boxDrop_);
     ApplyKeepOnTop();
     RestoreContent();
 
@@ -90,19 +90,14 @@ StartResult MainWindow::MainWindowCreated() {
 
     // 20. Geometry as it stands; 21. edge-hiding timer; 22. compatible copy.
     RememberPlacement();
-    if (settings_.EdgeHide) {
-        SetTimer(window_, kEdgeHideTimerId, 100, nullptr);
-    } else {
-        KillTimer(window_, kEdgeHideTimerId);
-    }
+    edge_.SetEdgeHideTimer(Handle(), settings_);
     SetCompatCopyVisible(settings_.MulDivSymbols);
 
     // 23. Modes; 24. ready message; 25. a window left slid out comes back.
     UpdateRealtimeMenus();
     UpdateModeStatus();
     statusText_->SetPartText(0, msg::kStartupReady);
-    EdgeDockAdjust();
-    edgeHideCountdown_ = 25;
+    edge_.Adjust();
     return StartResult::Running;
 }
 
@@ -110,7 +105,7 @@ void MainWindow::PlaceWindow() {
     const Placement placement =
         StartPlacement(settings_, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     const WindowRect& r = placement.Rect;
-    SetWindowPos(window_, nullptr, r.Left, r.Top, r.Width, r.Height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(Handle(), nullptr, r.Left, r.Top, r.Width, r.Height, SWP_NOZORDER | SWP_NOACTIVATE);
     startState_ = placement.State;
 }
 
@@ -120,13 +115,18 @@ StartResult MainWindow::CheckSingleInstance() {
         RestoreRunningInstance(ReadWindowHandleKey(*settingsFile_), kMainWindowClass);
         return StartResult::AnotherInstance;
     }
-    WriteWindowHandleKey(*settingsFile_, static_cast<std::int64_t>(reinterpret_cast<UINT_PTR>(window_)));
+    WriteWindowHandleKey(*settingsFile_, static_cast<std::int64_t>(reinterpret_cast<UINT_PTR>(Handle())));
     return StartResult::Running;
 }
 
+void MainWindow::ApplyBoxColours() {
+    if (boxBrush_) DeleteObject(boxBrush_);
+    boxBrush_ = CreateSolidBrush(MaskColour(settings_.BoxBackColour));
+}
+
 void MainWindow::ApplyLayeredAlpha() {
-    SetWindowLongPtrW(window_, GWL_EXSTYLE, GetWindowLongPtrW(window_, GWL_EXSTYLE) | WS_EX_LAYERED);
-    SetLayeredWindowAttributes(window_, 0, static_cast<BYTE>(WindowAlpha(settings_.SkinOpacity)), LWA_ALPHA);
+    SetWindowLongPtrW(Handle(), GWL_EXSTYLE, GetWindowLongPtrW(Handle(), GWL_EXSTYLE) | WS_EX_LAYERED);
+    SetLayeredWindowAttributes(Handle(), 0, static_cast<BYTE>(WindowAlpha(settings_.SkinOpacity)), LWA_ALPHA);
 }
 
 void MainWindow::ApplyFont() {
@@ -145,43 +145,30 @@ void MainWindow::ApplyFont() {
     std::copy_n(name.c_str(), std::min<size_t>(name.size(), LF_FACESIZE - 1), face.lfFaceName);
     const HFONT font = CreateFontIndirectW(&face);
     if (!font) return;
-    SendMessageW(box_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    SendMessageW(box_.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     if (font_) DeleteObject(font_);
     font_ = font;
 }
 
 void MainWindow::ApplyWordWrap() {
-    const bool wraps = (GetWindowLongPtrW(box_, GWL_STYLE) & WS_HSCROLL) == 0;
-    if (wraps == settings_.WordWrap) return;
-    CreateBox(settings_.WordWrap);
+    if (box_.WordWraps() == settings_.WordWrap) return;
+    box_.Create(Handle(), kBoxId, settings_.WordWrap);
+    boxText_->SetControl(box_.Handle());
     LayoutMainWindow();
 }
 
-void MainWindow::RegisterShowHideHotKey() {
-    constexpr int kHotKeyId = 1;
-    if (showHideHotKeyId_) UnregisterHotKey(window_, showHideHotKeyId_);
-    showHideHotKeyId_ = 0;
-    if (!settings_.ShowHideHotKeyOn) return;
-    // The setting counts 1 for Ctrl and 2 for Shift; the system has codes
-    // of its own for them.
-    UINT modifiers = 0;
-    if (settings_.ShowHideHotKeyMods == 1) modifiers = MOD_CONTROL;
-    if (settings_.ShowHideHotKeyMods == 2) modifiers = MOD_SHIFT;
-    if (RegisterHotKey(window_, kHotKeyId, modifiers, static_cast<UINT>(settings_.ShowHideHotKeyKey)))
-        showHideHotKeyId_ = kHotKeyId;
-}
-
 void MainWindow::InstallSubclassing() {
-    if (!oldMainWindowProc_)
-        oldMainWindowProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
-            window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MainWindow::MainWindowSubclassProc)));
-    SetWindowLongPtrW(box_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    oldEditBoxProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(box_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MainWindow::EditBoxSubclassProc)));
+    // Windows asks before a log-off or shut-down; a cancelled one clears it.
+    sessionWatch_.Install(Handle(), [this](UINT message, WPARAM wParam, LPARAM, bool&) -> LRESULT {
+        if (message == WM_QUERYENDSESSION) sessionEnding_ = true;
+        if (message == WM_ENDSESSION && !wParam) sessionEnding_ = false;
+        return 0;
+    });
+    box_.HandMessagesTo({keys_.get(), charInput_.get(), boxText_.get(), clipboard_.get(), &settings_});
 }
 
 void MainWindow::ApplyKeepOnTop() {
-    SetWindowPos(window_, settings_.KeepOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+    SetWindowPos(Handle(), settings_.KeepOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
