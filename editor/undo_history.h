@@ -6,6 +6,7 @@
 #include <deque>
 #include <string>
 
+#include "settings.h"
 #include "text_rules.h"
 
 struct UndoSnapshot {
@@ -18,7 +19,7 @@ public:
     // At most `depth` snapshots (see EffectiveUndoDepth) and about
     // `byteBudget` bytes of text: a 32-bit process must not run out of
     // memory on a long text, so the oldest steps go first.
-    explicit UndoHistory(int depth = 50, std::size_t byteBudget = std::size_t{64} << 20);
+    explicit UndoHistory(int depth = kDefaultUndoDepth, std::size_t byteBudget = std::size_t{64} << 20);
 
     void SetDepth(int depth);
 

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "settings.h"
+
 // Opacity 1..100; anything else counts as fully opaque, so a bad file
 // can never make the window invisible.
 inline int EffectiveOpacity(int opacity) { return opacity >= 1 && opacity <= 100 ? opacity : 100; }
@@ -16,9 +18,9 @@ inline int WindowAlpha(int opacity) { return static_cast<int>(EffectiveOpacity(o
 // A COLORREF has no bits above the blue byte.
 inline std::uint32_t MaskColour(int colour) { return static_cast<std::uint32_t>(colour) & 0x00FFFFFFu; }
 
-// The undo history keeps at most 500 steps; 0 or less means the default 50.
+// The undo history keeps at most 500 steps; 0 or less means the default.
 inline int EffectiveUndoDepth(int depth) {
-    if (depth <= 0) return 50;
+    if (depth <= 0) return kDefaultUndoDepth;
     return depth > 500 ? 500 : depth;
 }
 

@@ -1,9 +1,14 @@
 // The program-wide settings record: one field per key of the settings file,
-// each with the default that a missing key gives.
+// each with the default that a missing key gives. The key that fills each
+// field, and what reading does to a value out of range, are in
+// setting_table.h.
 #pragma once
 
 #include <cstdint>
 #include <string>
+
+// Also what a depth of 0 or less stands for, when read and when used.
+inline constexpr int kDefaultUndoDepth = 50;
 
 struct Settings {
     // [运行设置]
@@ -13,7 +18,7 @@ struct Settings {
     int SkinOpacity = 100;           // 皮肤滑块条
     bool SkinEffects = false;        // 加载特效
     int ExitAction = 0;              // 退出设置
-    int UndoDepth = 50;              // 撤销设置
+    int UndoDepth = kDefaultUndoDepth; // 撤销设置
     int64_t RunCount = 1;            // 运行次数
     int Precision = 12;              // 运算精度设置
     bool RoundingFlag = false;       // 四舍五入

@@ -1,46 +1,82 @@
 #include "settings_reader.h"
 
-#include "setting_keys.h"
+#include <algorithm>
+#include <limits>
+#include <string>
+#include <type_traits>
+#include <variant>
 
-using namespace setting_keys;
+namespace {
+
+const Settings& Defaults() {
+    static const Settings defaults;
+    return defaults;
+}
+
+std::int64_t WithinReadLimit(ReadLimit limit, std::int64_t value, std::int64_t fallback) {
+    switch (limit) {
+        case ReadLimit::None:
+            break;
+        case ReadLimit::ZeroOrLessIsDefault:
+            return value <= 0 ? fallback : value;
+        case ReadLimit::Int32Range:
+            return std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
+                                            std::numeric_limits<std::int32_t>::max());
+    }
+    return value;
+}
+
+template <class Value>
+Value ReadValue(const SettingsFile& file, const SettingKey& key, const Value& fallback) {
+    if constexpr (std::is_same_v<Value, bool>) {
+        return file.ReadBool(key.section, key.name, fallback);
+    } else if constexpr (std::is_same_v<Value, std::string>) {
+        return file.ReadString(key.section, key.name, fallback);
+    } else if constexpr (std::is_same_v<Value, int>) {
+        return static_cast<int>(WithinReadLimit(key.limit, file.ReadInt(key.section, key.name, fallback), fallback));
+    } else {
+        return WithinReadLimit(key.limit, file.ReadInt64(key.section, key.name, fallback), fallback);
+    }
+}
+
+}  // namespace
+
+void ReadSetting(const SettingsFile& file, Settings& settings, SettingField field) {
+    const SettingKey& key = SettingKeyOf(field);
+    std::visit([&](auto member) { settings.*member = ReadValue(file, key, Defaults().*member); }, key.field);
+}
+
+void ReadSettingKeys(const SettingsFile& file, Settings& settings, std::initializer_list<SettingField> fields) {
+    for (const SettingField& field : fields) ReadSetting(file, settings, field);
+}
 
 void ReadPlacementKeys(const SettingsFile& file, Settings& s) {
-    s.WindowState = file.ReadInt(kRunSection, kWindowState, 0);
-    s.WindowWidth = file.ReadInt(kPlacementSection, kWindowWidth, 0);
-    s.WindowHeight = file.ReadInt(kPlacementSection, kWindowHeight, 0);
-    s.WindowLeft = file.ReadInt(kPlacementSection, kWindowLeft, 0);
-    s.WindowTop = file.ReadInt(kPlacementSection, kWindowTop, 0);
+    ReadSettingKeys(file, s, {&Settings::WindowState, &Settings::WindowWidth, &Settings::WindowHeight,
+                              &Settings::WindowLeft, &Settings::WindowTop});
 }
 
 void ReadBarKeys(const SettingsFile& file, Settings& s) {
-    s.StatusBarVisible = file.ReadBool(kBarSection, kStatusBarVisible, true);
-    s.MenuBarVisible = file.ReadBool(kBarSection, kMenuBarVisible, true);
-    s.TitleBarVisible = file.ReadBool(kBarSection, kTitleBarVisible, true);
+    ReadSettingKeys(file, s, {&Settings::StatusBarVisible, &Settings::MenuBarVisible, &Settings::TitleBarVisible});
 }
 
 void ReadAllowMultiple(const SettingsFile& file, Settings& s) {
-    s.AllowMultipleInstances = file.ReadBool(kOtherSection, kAllowMultipleInstances, false);
+    ReadSetting(file, s, &Settings::AllowMultipleInstances);
 }
 
 std::int64_t ReadWindowHandleKey(const SettingsFile& file) {
-    return file.ReadInt64(kRunSection, kWindowHandle, 0);
+    return file.ReadInt64(kWindowHandle.section, kWindowHandle.name, 0);
 }
 
 bool WriteWindowHandleKey(SettingsFile& file, std::int64_t handle) {
-    return file.WriteInt(kRunSection, kWindowHandle, handle);
+    return file.WriteInt(kWindowHandle.section, kWindowHandle.name, handle);
 }
 
-void ReadSkinIndexKey(const SettingsFile& file, Settings& s) {
-    s.SkinIndex = file.ReadInt(kRunSection, kSkinIndex, 8);
-}
+void ReadSkinIndexKey(const SettingsFile& file, Settings& s) { ReadSetting(file, s, &Settings::SkinIndex); }
 
-void ReadBackgroundKey(const SettingsFile& file, Settings& s) {
-    s.BoxBackColour = file.ReadInt(kRunSection, kBoxBackColour, 0xFFFFFF);
-}
+void ReadBackgroundKey(const SettingsFile& file, Settings& s) { ReadSetting(file, s, &Settings::BoxBackColour); }
 
 void ReadOpacityKeys(const SettingsFile& file, Settings& s) {
-    s.SkinOpacity = file.ReadInt(kRunSection, kSkinOpacity, 100);
-    s.SkinEffects = file.ReadBool(kRunSection, kSkinEffects, false);
+    ReadSettingKeys(file, s, {&Settings::SkinOpacity, &Settings::SkinEffects});
 }
 
 void ReadSkinKeys(const SettingsFile& file, Settings& s) {
@@ -50,62 +86,29 @@ void ReadSkinKeys(const SettingsFile& file, Settings& s) {
 }
 
 void ReadFontKeys(const SettingsFile& file, Settings& s) {
-    s.FontBold = file.ReadBool(kFontSection, kFontBold, false);
-    s.FontItalic = file.ReadBool(kFontSection, kFontItalic, false);
-    s.FontStrikeOut = file.ReadBool(kFontSection, kFontStrikeOut, false);
-    s.FontUnderline = file.ReadBool(kFontSection, kFontUnderline, false);
-    s.FontName = file.ReadString(kFontSection, kFontName, "Times New Roman");
-    s.FontColour = file.ReadInt(kFontSection, kFontColour, 0);
-    s.FontSize = file.ReadInt(kFontSection, kFontSize, 14);
+    ReadSettingKeys(file, s, {&Settings::FontBold, &Settings::FontItalic, &Settings::FontStrikeOut,
+                              &Settings::FontUnderline, &Settings::FontName, &Settings::FontColour,
+                              &Settings::FontSize});
 }
 
 void ReadOptionKeys(const SettingsFile& file, Settings& s) {
-    s.ExitAction = file.ReadInt(kRunSection, kExitAction, 0);
-    s.UndoDepth = file.ReadInt(kRunSection, kUndoDepth, 50);
-    if (s.UndoDepth <= 0) s.UndoDepth = 50;
-    s.RunCount = file.ReadInt64(kRunSection, kRunCount, 1);
-    s.Precision = file.ReadInt(kRunSection, kPrecision, 12);
-    s.RoundingFlag = file.ReadBool(kRunSection, kRoundingFlag, false);
-    s.LaptopKeys = file.ReadBool(kRunSection, kLaptopKeys, false);
-    s.NewLinePasteResult = file.ReadBool(kRunSection, kNewLinePasteResult, false);
-    s.KeepOnTop = file.ReadBool(kOtherSection, kKeepOnTop, false);
-    s.ResultToClipboard = file.ReadBool(kOtherSection, kResultToClipboard, false);
-    s.NewLineAfterResult = file.ReadBool(kOtherSection, kNewLineAfterResult, false);
-    s.AngleUnit = file.ReadInt(kOtherSection, kAngleUnit, 1);
-    s.EnterInsertsNewLine = file.ReadBool(kOtherSection, kEnterInsertsNewLine, false);
-    s.RememberPlacement = file.ReadBool(kOtherSection, kRememberPlacement, true);
-    s.ThousandsSeparator = file.ReadInt(kOtherSection, kThousandsSeparator, 0);
-    s.RememberContent = file.ReadBool(kOtherSection, kRememberContent, false);
-    s.SpaceSplitsExpressions = file.ReadBool(kRunSection, kSpaceSplitsExpressions, false);
-    s.RoundLastDigit = file.ReadBool(kRunSection, kRoundLastDigit, true);
-    s.EdgeHide = file.ReadBool(kRunSection, kEdgeHide, false);
-    s.FractionType = file.ReadInt(kOtherSection, kFractionType, 0);
-    s.ShowHideHotKeyOn = file.ReadBool(kHotKeySection, kShowHideHotKeyOn, false);
-    s.ShowHideHotKeyMods = file.ReadInt(kHotKeySection, kShowHideHotKeyMods, 0);
-    s.ShowHideHotKeyKey = file.ReadInt(kHotKeySection, kShowHideHotKeyKey, 112);
-    s.QuickSymbolKeys = file.ReadBool(kOtherSection, kQuickSymbolKeys, false);
-    s.WordWrap = file.ReadBool(kOtherSection, kWordWrap, false);
-    s.AutoReplace = file.ReadBool(kOtherSection, kAutoReplace, false);
-    s.PrefixLastResult = file.ReadBool(kOtherSection, kPrefixLastResult, false);
-    s.FullScreenKeyOn = file.ReadBool(kHotKeySection, kFullScreenKeyOn, false);
-    s.FullScreenKeyMods = file.ReadInt(kHotKeySection, kFullScreenKeyMods, 0);
-    s.FullScreenKeyKey = file.ReadInt(kHotKeySection, kFullScreenKeyKey, 112);
-    s.IgnoreChinese = file.ReadBool(kOtherSection, kIgnoreChinese, false);
-    s.MulDivSymbols = file.ReadBool(kRunSection, kMulDivSymbols, true);
-    s.DoubleClickCopy = file.ReadBool(kRunSection, kDoubleClickCopy, true);
-    s.RealTimeMode = file.ReadBool(kRunSection, kRealTimeMode, true);
-    s.SkinEnabled = file.ReadBool(kRunSection, kSkinEnabled, false);
-    s.KeyboardOpenAtStart = file.ReadBool(kRunSection, kKeyboardOpenAtStart, false);
+    ReadSettingKeys(file, s, {
+        &Settings::ExitAction, &Settings::UndoDepth, &Settings::RunCount, &Settings::Precision, &Settings::RoundingFlag,
+        &Settings::LaptopKeys, &Settings::NewLinePasteResult, &Settings::KeepOnTop, &Settings::ResultToClipboard,
+        &Settings::NewLineAfterResult, &Settings::AngleUnit, &Settings::EnterInsertsNewLine,
+        &Settings::RememberPlacement, &Settings::ThousandsSeparator, &Settings::RememberContent,
+        &Settings::SpaceSplitsExpressions, &Settings::RoundLastDigit, &Settings::EdgeHide, &Settings::FractionType,
+        &Settings::ShowHideHotKeyOn, &Settings::ShowHideHotKeyMods, &Settings::ShowHideHotKeyKey,
+        &Settings::QuickSymbolKeys, &Settings::WordWrap, &Settings::AutoReplace, &Settings::PrefixLastResult,
+        &Settings::FullScreenKeyOn, &Settings::FullScreenKeyMods, &Settings::FullScreenKeyKey, &Settings::IgnoreChinese,
+        &Settings::MulDivSymbols, &Settings::DoubleClickCopy, &Settings::RealTimeMode, &Settings::SkinEnabled,
+        &Settings::KeyboardOpenAtStart,
+    });
 }
 
-void ReadSavedCaret(const SettingsFile& file, Settings& s) {
-    s.SavedCaret = file.ReadInt(kRunSection, kSavedCaret, 0);
-}
+void ReadSavedCaret(const SettingsFile& file, Settings& s) { ReadSetting(file, s, &Settings::SavedCaret); }
 
 void ReadKeyboardWindowKeys(const SettingsFile& file, Settings& s) {
-    s.KeyboardWidth = file.ReadInt(kKeyboardSection, kKeyboardWidth, 540);
-    s.KeyboardHeight = file.ReadInt(kKeyboardSection, kKeyboardHeight, 285);
-    s.KeyboardLeft = file.ReadInt(kKeyboardSection, kKeyboardLeft, 285);
-    s.KeyboardTop = file.ReadInt(kKeyboardSection, kKeyboardTop, 285);
-    s.KeyboardScientific = file.ReadBool(kKeyboardSection, kKeyboardScientific, true);
+    ReadSettingKeys(file, s, {&Settings::KeyboardWidth, &Settings::KeyboardHeight, &Settings::KeyboardLeft,
+                              &Settings::KeyboardTop, &Settings::KeyboardScientific});
 }

@@ -4,38 +4,43 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 
+#include "setting_table.h"
 #include "settings.h"
 #include "settings_file.h"
 
-// 窗口状态 and the four keys of [启动窗口位置] (width, height, left, top).
+// One key into its field: a missing key gives the field's default, and the
+// key's read limit applies.
+void ReadSetting(const SettingsFile& file, Settings& settings, SettingField field);
+// In the order given.
+void ReadSettingKeys(const SettingsFile& file, Settings& settings, std::initializer_list<SettingField> fields);
+
+// The window state and the start-up placement (width, height, left, top).
 void ReadPlacementKeys(const SettingsFile& file, Settings& settings);
-// 状态栏状态, 菜单栏状态, 标题栏状态.
+// The status, menu and title bars.
 void ReadBarKeys(const SettingsFile& file, Settings& settings);
-// 允许多开.
 void ReadAllowMultiple(const SettingsFile& file, Settings& settings);
 
-// The running instance's main window handle (窗口代号); 0 when missing.
+// The running instance's main window handle; 0 when missing.
 std::int64_t ReadWindowHandleKey(const SettingsFile& file);
 bool WriteWindowHandleKey(SettingsFile& file, std::int64_t handle);
 
-// 软件皮肤 (before the skin is attached).
+// The skin index (before the skin is attached).
 void ReadSkinIndexKey(const SettingsFile& file, Settings& settings);
-// 背景颜色.
+// The box's background colour.
 void ReadBackgroundKey(const SettingsFile& file, Settings& settings);
-// 皮肤滑块条 and 加载特效 (before the skin is attached the second time).
+// Opacity and effects (before the skin is attached the second time).
 void ReadOpacityKeys(const SettingsFile& file, Settings& settings);
 // The three above, in their order.
 void ReadSkinKeys(const SettingsFile& file, Settings& settings);
 
-// The seven keys of [字体设置].
+// The seven font keys.
 void ReadFontKeys(const SettingsFile& file, Settings& settings);
-// The 35 option keys from 退出设置 to 键盘开启. 撤销设置 of 0 or less reads
-// as 50; 自动折回 goes to WordWrap and [运行设置] 键盘开启 to
-// KeyboardOpenAtStart.
+// The 35 option keys, from the exit action to the keyboard opened at start.
 void ReadOptionKeys(const SettingsFile& file, Settings& settings);
-// 起始选择位置: read only when the text backup is restored.
+// The saved caret position: read only when the text backup is restored.
 void ReadSavedCaret(const SettingsFile& file, Settings& settings);
 
-// The keyboard window's own keys of [键盘窗口设置].
+// The keyboard window's placement and mode.
 void ReadKeyboardWindowKeys(const SettingsFile& file, Settings& settings);

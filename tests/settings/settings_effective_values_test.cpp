@@ -46,8 +46,8 @@ TEST(EffectiveValues, UndoDepthAndFontSizeStayUsable) {
         int size;
     };
     const Case cases[] = {
-        {INT_MIN, 50, 1}, {-3, 50, 1}, {0, 50, 1}, {1, 1, 1}, {14, 14, 14},
-        {500, 500, 500}, {501, 500, 501}, {800, 500, 800}, {INT_MAX, 500, INT_MAX},
+        {INT_MIN, kDefaultUndoDepth, 1}, {-3, kDefaultUndoDepth, 1}, {0, kDefaultUndoDepth, 1},
+        {1, 1, 1}, {14, 14, 14}, {500, 500, 500}, {501, 500, 501}, {800, 500, 800}, {INT_MAX, 500, INT_MAX},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.value);

@@ -2,12 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <iterator>
+#include <limits>
 #include <string>
 #include <vector>
 
+#include "every_setting.h"
 #include "memory_file_store.h"
+#include "setting_table.h"
 #include "settings_file.h"
 
 namespace {
@@ -22,94 +27,85 @@ std::string Text(std::int64_t value) { return std::to_string(value); }
 std::string Text(const std::string& value) { return value; }
 #define FIELD(name) [](const Settings& s) { return Text(s.name); }
 
-// One key of the file: where it lives, a stored value unlike its default,
-// and the field it lands in.
+using Step = void (*)(const SettingsFile&, Settings&);
+
+// One key of the file: the start-up step that reads it, where it lives, a
+// stored value unlike its default, and the field it lands in.
 struct KeyCase {
+    Step step;
     const char* section;
     const char* key;
     std::string stored;
-    std::string expectedStored;
-    std::string expectedDefault;
+    std::string expected;
     std::function<std::string(const Settings&)> field;
 };
 
-// Names typed out here, not taken from the program's constants, so that a
-// misspelt constant fails.
+// Names typed out here, not taken from the settings table, so that a
+// misspelt name fails.
 std::vector<KeyCase> AllKeys() {
     return {
-        {"运行设置", "窗口状态", "3", "3", "0", FIELD(WindowState)},
-        {"启动窗口位置", "_启动窗口.宽度", "801", "801", "0", FIELD(WindowWidth)},
-        {"启动窗口位置", "_启动窗口.高度", "602", "602", "0", FIELD(WindowHeight)},
-        {"启动窗口位置", "_启动窗口.左边", "-13", "-13", "0", FIELD(WindowLeft)},
-        {"启动窗口位置", "_启动窗口.顶边", "14", "14", "0", FIELD(WindowTop)},
-        {"窗口状态设置", "状态栏状态", "假", "false", "true", FIELD(StatusBarVisible)},
-        {"窗口状态设置", "菜单栏状态", "假", "false", "true", FIELD(MenuBarVisible)},
-        {"窗口状态设置", "标题栏状态", "假", "false", "true", FIELD(TitleBarVisible)},
-        {"其他设置", "允许多开", "真", "true", "false", FIELD(AllowMultipleInstances)},
-        {"运行设置", "软件皮肤", "21", "21", "8", FIELD(SkinIndex)},
-        {"运行设置", "背景颜色", "255", "255", "16777215", FIELD(BoxBackColour)},
-        {"运行设置", "皮肤滑块条", "40", "40", "100", FIELD(SkinOpacity)},
-        {"运行设置", "加载特效", "真", "true", "false", FIELD(SkinEffects)},
-        {"字体设置", "字体加粗", "真", "true", "false", FIELD(FontBold)},
-        {"字体设置", "字体倾斜", "真", "true", "false", FIELD(FontItalic)},
-        {"字体设置", "字体删除线", "真", "true", "false", FIELD(FontStrikeOut)},
-        {"字体设置", "字体下划线", "真", "true", "false", FIELD(FontUnderline)},
-        {"字体设置", "字体名称", " 宋体 ", " 宋体 ", "Times New Roman", FIELD(FontName)},
-        {"字体设置", "字体颜色", "128", "128", "0", FIELD(FontColour)},
-        {"字体设置", "字体大小", "9", "9", "14", FIELD(FontSize)},
-        {"运行设置", "退出设置", "2", "2", "0", FIELD(ExitAction)},
-        {"运行设置", "撤销设置", "77", "77", "50", FIELD(UndoDepth)},
-        {"运行设置", "运行次数", "5000000000", "5000000000", "1", FIELD(RunCount)},
-        {"运行设置", "运算精度设置", "6", "6", "12", FIELD(Precision)},
-        {"运行设置", "四舍五入", "真", "true", "false", FIELD(RoundingFlag)},
-        {"运行设置", "笔记本用户", "真", "true", "false", FIELD(LaptopKeys)},
-        {"运行设置", "换行粘贴结果", "真", "true", "false", FIELD(NewLinePasteResult)},
-        {"其他设置", "窗口前置", "真", "true", "false", FIELD(KeepOnTop)},
-        {"其他设置", "结果到粘贴板", "真", "true", "false", FIELD(ResultToClipboard)},
-        {"其他设置", "运算换行变量", "真", "true", "false", FIELD(NewLineAfterResult)},
-        {"其他设置", "角度制选中", "3", "3", "1", FIELD(AngleUnit)},
-        {"其他设置", "回车换行", "真", "true", "false", FIELD(EnterInsertsNewLine)},
-        {"其他设置", "记住窗口", "假", "false", "true", FIELD(RememberPlacement)},
-        {"其他设置", "逗号千分割", "2", "2", "0", FIELD(ThousandsSeparator)},
-        {"其他设置", "退出保存", "真", "true", "false", FIELD(RememberContent)},
-        {"运行设置", "空格分式", "真", "true", "false", FIELD(SpaceSplitsExpressions)},
-        {"运行设置", "小数类型", "假", "false", "true", FIELD(RoundLastDigit)},
-        {"运行设置", "边缘隐藏", "真", "true", "false", FIELD(EdgeHide)},
-        {"其他设置", "分数类型", "1", "1", "0", FIELD(FractionType)},
-        {"热键设置", "热键状态", "真", "true", "false", FIELD(ShowHideHotKeyOn)},
-        {"热键设置", "辅助功能快捷键", "2", "2", "0", FIELD(ShowHideHotKeyMods)},
-        {"热键设置", "辅助快捷键", "115", "115", "112", FIELD(ShowHideHotKeyKey)},
-        {"其他设置", "成对括号", "真", "true", "false", FIELD(QuickSymbolKeys)},
-        {"其他设置", "自动折回", "真", "true", "false", FIELD(WordWrap)},
-        {"其他设置", "自动替换", "真", "true", "false", FIELD(AutoReplace)},
-        {"其他设置", "按esc退出 ", "真", "true", "false", FIELD(PrefixLastResult)},
-        {"热键设置", "全屏快捷键", "真", "true", "false", FIELD(FullScreenKeyOn)},
-        {"热键设置", "全屏功能快捷键", "4", "4", "0", FIELD(FullScreenKeyMods)},
-        {"热键设置", "全屏辅助快捷键", "123", "123", "112", FIELD(FullScreenKeyKey)},
-        {"其他设置", "忽略汉字", "真", "true", "false", FIELD(IgnoreChinese)},
-        {"运行设置", "乘除替换", "假", "false", "true", FIELD(MulDivSymbols)},
-        {"运行设置", "双击复制", "假", "false", "true", FIELD(DoubleClickCopy)},
-        {"运行设置", "动态刷新", "假", "false", "true", FIELD(RealTimeMode)},
-        {"运行设置", "启用皮肤", "真", "true", "false", FIELD(SkinEnabled)},
-        {"运行设置", "键盘开启", "真", "true", "false", FIELD(KeyboardOpenAtStart)},
-        {"运行设置", "起始选择位置", "1234", "1234", "0", FIELD(SavedCaret)},
-        {"键盘窗口设置", "键盘宽度", "600", "600", "540", FIELD(KeyboardWidth)},
-        {"键盘窗口设置", "键盘高度", "301", "301", "285", FIELD(KeyboardHeight)},
-        {"键盘窗口设置", "键盘左边", "302", "302", "285", FIELD(KeyboardLeft)},
-        {"键盘窗口设置", "键盘顶边", "303", "303", "285", FIELD(KeyboardTop)},
-        {"键盘窗口设置", "键盘模式", "假", "false", "true", FIELD(KeyboardScientific)},
+        {ReadPlacementKeys, "运行设置", "窗口状态", "3", "3", FIELD(WindowState)},
+        {ReadPlacementKeys, "启动窗口位置", "_启动窗口.宽度", "801", "801", FIELD(WindowWidth)},
+        {ReadPlacementKeys, "启动窗口位置", "_启动窗口.高度", "602", "602", FIELD(WindowHeight)},
+        {ReadPlacementKeys, "启动窗口位置", "_启动窗口.左边", "-13", "-13", FIELD(WindowLeft)},
+        {ReadPlacementKeys, "启动窗口位置", "_启动窗口.顶边", "14", "14", FIELD(WindowTop)},
+        {ReadBarKeys, "窗口状态设置", "状态栏状态", "假", "false", FIELD(StatusBarVisible)},
+        {ReadBarKeys, "窗口状态设置", "菜单栏状态", "假", "false", FIELD(MenuBarVisible)},
+        {ReadBarKeys, "窗口状态设置", "标题栏状态", "假", "false", FIELD(TitleBarVisible)},
+        {ReadAllowMultiple, "其他设置", "允许多开", "真", "true", FIELD(AllowMultipleInstances)},
+        {ReadSkinIndexKey, "运行设置", "软件皮肤", "21", "21", FIELD(SkinIndex)},
+        {ReadBackgroundKey, "运行设置", "背景颜色", "255", "255", FIELD(BoxBackColour)},
+        {ReadOpacityKeys, "运行设置", "皮肤滑块条", "40", "40", FIELD(SkinOpacity)},
+        {ReadOpacityKeys, "运行设置", "加载特效", "真", "true", FIELD(SkinEffects)},
+        {ReadFontKeys, "字体设置", "字体加粗", "真", "true", FIELD(FontBold)},
+        {ReadFontKeys, "字体设置", "字体倾斜", "真", "true", FIELD(FontItalic)},
+        {ReadFontKeys, "字体设置", "字体删除线", "真", "true", FIELD(FontStrikeOut)},
+        {ReadFontKeys, "字体设置", "字体下划线", "真", "true", FIELD(FontUnderline)},
+        {ReadFontKeys, "字体设置", "字体名称", " 宋体 ", " 宋体 ", FIELD(FontName)},
+        {ReadFontKeys, "字体设置", "字体颜色", "128", "128", FIELD(FontColour)},
+        {ReadFontKeys, "字体设置", "字体大小", "9", "9", FIELD(FontSize)},
+        {ReadOptionKeys, "运行设置", "退出设置", "2", "2", FIELD(ExitAction)},
+        {ReadOptionKeys, "运行设置", "撤销设置", "77", "77", FIELD(UndoDepth)},
+        {ReadOptionKeys, "运行设置", "运行次数", "5000000000", "5000000000", FIELD(RunCount)},
+        {ReadOptionKeys, "运行设置", "运算精度设置", "6", "6", FIELD(Precision)},
+        {ReadOptionKeys, "运行设置", "四舍五入", "真", "true", FIELD(RoundingFlag)},
+        {ReadOptionKeys, "运行设置", "笔记本用户", "真", "true", FIELD(LaptopKeys)},
+        {ReadOptionKeys, "运行设置", "换行粘贴结果", "真", "true", FIELD(NewLinePasteResult)},
+        {ReadOptionKeys, "其他设置", "窗口前置", "真", "true", FIELD(KeepOnTop)},
+        {ReadOptionKeys, "其他设置", "结果到粘贴板", "真", "true", FIELD(ResultToClipboard)},
+        {ReadOptionKeys, "其他设置", "运算换行变量", "真", "true", FIELD(NewLineAfterResult)},
+        {ReadOptionKeys, "其他设置", "角度制选中", "3", "3", FIELD(AngleUnit)},
+        {ReadOptionKeys, "其他设置", "回车换行", "真", "true", FIELD(EnterInsertsNewLine)},
+        {ReadOptionKeys, "其他设置", "记住窗口", "假", "false", FIELD(RememberPlacement)},
+        {ReadOptionKeys, "其他设置", "逗号千分割", "2", "2", FIELD(ThousandsSeparator)},
+        {ReadOptionKeys, "其他设置", "退出保存", "真", "true", FIELD(RememberContent)},
+        {ReadOptionKeys, "运行设置", "空格分式", "真", "true", FIELD(SpaceSplitsExpressions)},
+        {ReadOptionKeys, "运行设置", "小数类型", "假", "false", FIELD(RoundLastDigit)},
+        {ReadOptionKeys, "运行设置", "边缘隐藏", "真", "true", FIELD(EdgeHide)},
+        {ReadOptionKeys, "其他设置", "分数类型", "1", "1", FIELD(FractionType)},
+        {ReadOptionKeys, "热键设置", "热键状态", "真", "true", FIELD(ShowHideHotKeyOn)},
+        {ReadOptionKeys, "热键设置", "辅助功能快捷键", "2", "2", FIELD(ShowHideHotKeyMods)},
+        {ReadOptionKeys, "热键设置", "辅助快捷键", "115", "115", FIELD(ShowHideHotKeyKey)},
+        {ReadOptionKeys, "其他设置", "成对括号", "真", "true", FIELD(QuickSymbolKeys)},
+        {ReadOptionKeys, "其他设置", "自动折回", "真", "true", FIELD(WordWrap)},
+        {ReadOptionKeys, "其他设置", "自动替换", "真", "true", FIELD(AutoReplace)},
+        {ReadOptionKeys, "其他设置", "按esc退出 ", "真", "true", FIELD(PrefixLastResult)},
+        {ReadOptionKeys, "热键设置", "全屏快捷键", "真", "true", FIELD(FullScreenKeyOn)},
+        {ReadOptionKeys, "热键设置", "全屏功能快捷键", "4", "4", FIELD(FullScreenKeyMods)},
+        {ReadOptionKeys, "热键设置", "全屏辅助快捷键", "123", "123", FIELD(FullScreenKeyKey)},
+        {ReadOptionKeys, "其他设置", "忽略汉字", "真", "true", FIELD(IgnoreChinese)},
+        {ReadOptionKeys, "运行设置", "乘除替换", "假", "false", FIELD(MulDivSymbols)},
+        {ReadOptionKeys, "运行设置", "双击复制", "假", "false", FIELD(DoubleClickCopy)},
+        {ReadOptionKeys, "运行设置", "动态刷新", "假", "false", FIELD(RealTimeMode)},
+        {ReadOptionKeys, "运行设置", "启用皮肤", "真", "true", FIELD(SkinEnabled)},
+        {ReadOptionKeys, "运行设置", "键盘开启", "真", "true", FIELD(KeyboardOpenAtStart)},
+        {ReadSavedCaret, "运行设置", "起始选择位置", "1234", "1234", FIELD(SavedCaret)},
+        {ReadKeyboardWindowKeys, "键盘窗口设置", "键盘宽度", "600", "600", FIELD(KeyboardWidth)},
+        {ReadKeyboardWindowKeys, "键盘窗口设置", "键盘高度", "301", "301", FIELD(KeyboardHeight)},
+        {ReadKeyboardWindowKeys, "键盘窗口设置", "键盘左边", "302", "302", FIELD(KeyboardLeft)},
+        {ReadKeyboardWindowKeys, "键盘窗口设置", "键盘顶边", "303", "303", FIELD(KeyboardTop)},
+        {ReadKeyboardWindowKeys, "键盘窗口设置", "键盘模式", "假", "false", FIELD(KeyboardScientific)},
     };
-}
-
-void ReadEverything(const SettingsFile& file, Settings& settings) {
-    ReadPlacementKeys(file, settings);
-    ReadBarKeys(file, settings);
-    ReadAllowMultiple(file, settings);
-    ReadSkinKeys(file, settings);
-    ReadFontKeys(file, settings);
-    ReadOptionKeys(file, settings);
-    ReadSavedCaret(file, settings);
-    ReadKeyboardWindowKeys(file, settings);
 }
 
 class SettingsReaderTest : public ::testing::Test {
@@ -124,48 +120,70 @@ protected:
     SettingsFile file{store, kPath};
 };
 
-TEST_F(SettingsReaderTest, TheRecordStartsWithEveryDefault) {
-    const Settings settings;
-    for (const KeyCase& c : AllKeys()) {
-        SCOPED_TRACE(c.key);
-        EXPECT_EQ(c.field(settings), c.expectedDefault);
-    }
-}
-
-TEST_F(SettingsReaderTest, EveryKeyLandsInItsFieldAndAMissingKeyGivesItsDefault) {
+// Each key stored alone: its own step reads it into its field, and no
+// step changes any other field.
+TEST_F(SettingsReaderTest, EachKeyIsReadByItsOwnStepIntoItsField) {
     const std::vector<KeyCase> keys = AllKeys();
-    for (const KeyCase& c : keys) Store(c.section, c.key, c.stored);
-    Settings settings;
-    ReadEverything(file, settings);
+    ASSERT_EQ(keys.size(), std::size(kSettingKeys));
+    std::vector<Step> steps;
     for (const KeyCase& c : keys) {
-        SCOPED_TRACE(c.key);
-        EXPECT_EQ(c.field(settings), c.expectedStored);
+        if (std::find(steps.begin(), steps.end(), c.step) == steps.end()) steps.push_back(c.step);
     }
-    // Read again from an empty file into the same record: nothing of the
-    // earlier values stays.
-    store.files[kPath] = "";
-    ReadEverything(file, settings);
-    for (const KeyCase& c : keys) {
-        SCOPED_TRACE(c.key);
-        EXPECT_EQ(c.field(settings), c.expectedDefault);
+    const Settings defaults;
+    for (const KeyCase& stored : keys) {
+        SCOPED_TRACE(stored.key);
+        store.files[kPath] = "";
+        Store(stored.section, stored.key, stored.stored);
+        for (std::size_t step = 0; step < steps.size(); ++step) {
+            SCOPED_TRACE("step " + std::to_string(step));
+            Settings settings;
+            steps[step](file, settings);
+            for (const KeyCase& c : keys) {
+                const bool read = &c == &stored && c.step == steps[step];
+                EXPECT_EQ(c.field(settings), read ? c.expected : c.field(defaults)) << c.key;
+            }
+        }
     }
 }
 
-TEST_F(SettingsReaderTest, UndoDepthOfZeroOrLessReadsAsFifty) {
+TEST_F(SettingsReaderTest, AMissingFileGivesEveryDefault) {
+    Settings settings = EveryFieldChanged();
+    ReadEveryStep(file, settings);
+    EXPECT_EQ(KeysThatDiffer(settings, Settings{}), std::vector<std::string>{});
+}
+
+TEST_F(SettingsReaderTest, ReadLimitsApplyToTheStoredNumber) {
+    constexpr std::int64_t kInt32Max = std::numeric_limits<std::int32_t>::max();
+    constexpr std::int64_t kInt32Min = std::numeric_limits<std::int32_t>::min();
+    const auto undoDepth = [](const Settings& s) -> std::int64_t { return s.UndoDepth; };
+    const auto savedCaret = [](const Settings& s) -> std::int64_t { return s.SavedCaret; };
     struct Case {
+        const char* key;
         const char* stored;
-        int expected;
+        std::int64_t (*field)(const Settings&);
+        std::int64_t expected;
     };
     const Case cases[] = {
-        {"0", 50}, {"-3", 50}, {"abc", 50}, {"", 50}, {"1", 1}, {"500", 500}, {"800", 800}, {"0.9", 50},
+        {"撤销设置", "0", undoDepth, kDefaultUndoDepth},
+        {"撤销设置", "-3", undoDepth, kDefaultUndoDepth},
+        {"撤销设置", "abc", undoDepth, kDefaultUndoDepth},
+        {"撤销设置", "", undoDepth, kDefaultUndoDepth},
+        {"撤销设置", "0.9", undoDepth, kDefaultUndoDepth},
+        {"撤销设置", "1", undoDepth, 1},
+        {"撤销设置", "800", undoDepth, 800},           // the 500 cap applies when used
+        {"起始选择位置", "5000000000", savedCaret, kInt32Max},
+        {"起始选择位置", "-5000000000", savedCaret, kInt32Min},
+        {"起始选择位置", "-7", savedCaret, -7},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.stored);
-        Store("运行设置", "撤销设置", c.stored);
+        SCOPED_TRACE(std::string(c.key) + " = " + c.stored);
+        Store("运行设置", c.key, c.stored);
         Settings settings;
         settings.UndoDepth = 7;
+        settings.SavedCaret = 7;
         ReadOptionKeys(file, settings);
-        EXPECT_EQ(settings.UndoDepth, c.expected);
+        ReadSavedCaret(file, settings);
+        EXPECT_EQ(c.field(settings), c.expected);
     }
 }
 
@@ -191,17 +209,8 @@ TEST_F(SettingsReaderTest, NamesThatOnlyLookAlikeAreOtherKeys) {
     EXPECT_FALSE(settings.PrefixLastResult);
     EXPECT_FALSE(settings.KeyboardOpenAtStart);
     EXPECT_FALSE(settings.WordWrap);
-    EXPECT_EQ(settings.UndoDepth, 50);
+    EXPECT_EQ(settings.UndoDepth, kDefaultUndoDepth);
     EXPECT_TRUE(settings.MulDivSymbols);
-}
-
-TEST_F(SettingsReaderTest, OnlyTheStoredBarsChange) {
-    store.files[kPath] = "[窗口状态设置]\r\n状态栏状态=假\r\n标题栏状态=真\r\n";
-    Settings settings;
-    ReadBarKeys(file, settings);
-    EXPECT_FALSE(settings.StatusBarVisible);
-    EXPECT_TRUE(settings.MenuBarVisible);
-    EXPECT_TRUE(settings.TitleBarVisible);
 }
 
 TEST_F(SettingsReaderTest, WindowHandleRoundTripsAndIsZeroWhenMissing) {
