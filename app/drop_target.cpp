@@ -7,7 +7,9 @@
 #include <new>
 
 #include "editing_commands.h"
+#include "file_io.h"
 #include "gbk_codec.h"
+#include "program_files.h"
 
 namespace {
 
@@ -111,11 +113,6 @@ DWORD EffectFor(DropKind kind, DWORD allowed) {
     return kind != DropKind::None && (allowed & DROPEFFECT_COPY) ? DROPEFFECT_COPY : DROPEFFECT_NONE;
 }
 
-// Files the program could not hold as text in a 32-bit process: the bytes,
-// the GBK text, its UTF-16 form, the control's copy and an undo step are all
-// in memory at once.
-const LONGLONG kLargestReadableFile = LONGLONG{64} << 20;
-
 }  // namespace
 
 DropKind DropKindOf(IDataObject* data) {
@@ -124,34 +121,6 @@ DropKind DropKindOf(IDataObject* data) {
     if (OffersHtmlOrLink(data)) return DropKind::None;
     if (Offers(data, CF_UNICODETEXT) || Offers(data, CF_TEXT)) return DropKind::Text;
     return DropKind::None;
-}
-
-bool ReadWholeFile(const std::wstring& path, std::string& bytes) {
-    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    LARGE_INTEGER size = {};
-    bool ok = GetFileSizeEx(file, &size) && size.QuadPart <= kLargestReadableFile;
-    std::string read;
-    if (ok) {
-        try {
-            read.resize(static_cast<size_t>(size.QuadPart));
-        } catch (const std::bad_alloc&) {
-            ok = false;
-        }
-    }
-    size_t done = 0;
-    while (ok && done < read.size()) {
-        DWORD got = 0;
-        ok = ReadFile(file, read.data() + done, static_cast<DWORD>(read.size() - done), &got, nullptr) != 0;
-        if (got == 0) break;  // the file got shorter
-        done += got;
-    }
-    CloseHandle(file);
-    if (!ok) return false;
-    read.resize(done);
-    bytes.swap(read);
-    return true;
 }
 
 DropTarget* DropTarget::Create(DropSink& sink) { return new DropTarget(sink); }
@@ -216,13 +185,13 @@ HRESULT DropTarget::DropData(IDataObject* data, DWORD* effect) {
         std::wstring path;
         if (!FirstDroppedFile(data, path)) return S_OK;
         // Read whole before the box is touched: a failed read changes nothing.
-        std::string bytes;
-        if (!ReadWholeFile(path, bytes)) {
+        const ReadResult file = ReadWholeFile(path, programfiles::kLargestReadableFile);
+        if (file.Outcome != ReadOutcome::Ok) {
             sink_.OnFileUnreadable(path);
             return S_OK;
         }
         *effect = DROPEFFECT_COPY;
-        sink_.OnFileDropped(path, TextOfFileBytes(bytes));
+        sink_.OnFileDropped(path, TextOfFileBytes(file.Bytes));
         return S_OK;
     }
     std::string text;

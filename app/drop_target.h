@@ -24,9 +24,6 @@ public:
 enum class DropKind { None, Text, Files };
 DropKind DropKindOf(IDataObject* data);
 
-// The whole file; false when it cannot be opened or read.
-bool ReadWholeFile(const std::wstring& path, std::string& bytes);
-
 class DropTarget final : public IDropTarget {
 public:
     // With one reference, which the caller releases.

@@ -7,6 +7,7 @@
 #include "edit_box_adapter.h"
 #include "editing_commands.h"
 #include "effective_values.h"
+#include "file_io.h"
 #include "engine.h"
 #include "gbk_codec.h"
 #include "layout.h"
@@ -19,28 +20,6 @@
 #include "single_instance.h"
 #include "status_bar_adapter.h"
 #include "window_ids.h"
-
-namespace {
-
-// The whole file, taken as text up to its first zero byte; nothing when it
-// cannot be read.
-std::optional<std::string> ReadBackup(const std::wstring& path) {
-    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
-    std::string bytes;
-    char buffer[65536];
-    DWORD got = 0;
-    bool ok = true;
-    while ((ok = ReadFile(file, buffer, sizeof buffer, &got, nullptr) != FALSE) && got > 0) bytes.append(buffer, got);
-    CloseHandle(file);
-    if (!ok) return std::nullopt;
-    const size_t zero = bytes.find('\0');
-    if (zero != std::string::npos) bytes.resize(zero);
-    return bytes;
-}
-
-}  // namespace
 
 StartResult MainWindow::MainWindowCreated() {
     SettingsFile& file = *settingsFile_;
@@ -174,11 +153,16 @@ void MainWindow::ApplyKeepOnTop() {
 
 void MainWindow::RestoreContent() {
     if (settings_.RememberContent) {
-        if (const auto backup = ReadBackup(ProgramPath(programFolder_, programfiles::kBackupFile))) {
-            boxText_->SetText(*backup);
+        // Taken as text up to its first zero byte; a file that cannot be
+        // read gives the cleared box.
+        ReadResult file = ReadWholeFile(ProgramPath(programFolder_, programfiles::kBackupFile),
+                                        programfiles::kLargestReadableFile);
+        if (file.Outcome == ReadOutcome::Ok) {
+            const std::string& backup = file.Bytes.erase(std::min(file.Bytes.size(), file.Bytes.find('\0')));
+            boxText_->SetText(backup);
             ReadSavedCaret(*settingsFile_, settings_);
             const TextPos caret = static_cast<TextPos>(
-                std::clamp<std::int64_t>(settings_.SavedCaret, 0, static_cast<std::int64_t>(backup->size())));
+                std::clamp<std::int64_t>(settings_.SavedCaret, 0, static_cast<std::int64_t>(backup.size())));
             boxText_->SetSelectionLength(0);
             boxText_->SetSelectionStart(caret);
             return;

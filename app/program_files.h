@@ -2,6 +2,7 @@
 // a relative name beginning with "\".
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace programfiles {
@@ -11,6 +12,11 @@ inline const std::string kSettingsFolder = "\\Numerin运行文件";
 inline const std::string kSettingsFile = "\\Numerin运行文件\\Numerin配置文件.ini";
 inline const std::string kInstanceMarker = "\\Numerin运行文件\\fzdk";
 inline const std::string kBackupFile = "\\Numerin运行文件\\Numerin备份文件.txt";
+
+// Files the program could not hold as text in a 32-bit process: the bytes,
+// the GBK text, its UTF-16 form, the control's copy and an undo step are all
+// in memory at once. Larger files count as unreadable.
+inline constexpr std::uint64_t kLargestReadableFile = std::uint64_t{64} << 20;
 
 }  // namespace programfiles
 

@@ -14,10 +14,11 @@ public:
     // Without a folder the GBK names are whole paths.
     explicit Win32FileStore(std::wstring folder = std::wstring()) : folder_(std::move(folder)) {}
 
+    // Files over the program's size limit count as unreadable.
     std::optional<std::string> ReadAll(const std::string& gbkPath) override;
+    bool Exists(const std::string& gbkPath) override;
     // Writes "<path>.tmp" in full, flushes it and moves it over the file; on
     // any failure the temporary is removed and the old file stays as it was.
-    bool Exists(const std::string& gbkPath) override;
     bool ReplaceAtomically(const std::string& gbkPath, const std::string& bytes) override;
 
 private:
