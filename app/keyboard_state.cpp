@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "key_handlers.h"
+#include "virtual_keys.h"
 
 namespace {
 bool Held(int virtualKey) { return (GetKeyState(virtualKey) & 0x8000) != 0; }
