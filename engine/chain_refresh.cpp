@@ -41,7 +41,7 @@ std::string StripOldResult(const std::string& piece) {
 }  // namespace
 
 void Engine::RefreshLine() {
-    if (box_.Text().empty()) return;
+    if (box_.TextSize() == 0) return;
     struct DepthGuard {
         int& depth;
         explicit DepthGuard(int& d) : depth(d) { ++depth; }
@@ -55,7 +55,7 @@ void Engine::RefreshLine() {
     // Where the line was taken out; everything the refresh puts in or the
     // evaluations write stays inside the stretch that grows from there.
     const TextPos start = box_.SelectionStart();
-    const TextPos sizeAfterCut = TextLength(box_.Text());
+    const TextPos sizeAfterCut = box_.TextSize();
 
     const std::vector<std::string> pieces = TextSplit(taken, "=");
     if (taken.empty() || pieces.size() <= 1) {
@@ -90,8 +90,8 @@ void Engine::RefreshLine() {
     // That stretch goes, not the caret line: pieces may have joined into a
     // new line break ("\r" and "\n3" of "\r=\n3"), and a result may have
     // been written in front of pieces put in before it.
-    const TextPos end = start + TextLength(box_.Text()) - sizeAfterCut;
-    state_.RefreshText = TextMid(box_.Text(), start + 1, end - start);
+    const TextPos end = start + box_.TextSize() - sizeAfterCut;
+    state_.RefreshText = box_.TextPart(start, end - start);
     CutSelection(start, end);
     InsertAtCaret(original);
     ++failureCount_;

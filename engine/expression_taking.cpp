@@ -10,31 +10,140 @@
 
 namespace {
 
-struct CaretLine {
-    std::string text;
-    TextPos start = 0;  // offset of its first byte
+// The box's bytes near the caret, read in pieces that double as a walk goes
+// further. A chain refresh takes an expression once for each result of its
+// line, so a take must cost what its piece costs, not what the line costs.
+class NearText {
+public:
+    NearText(const TextBox& box, TextPos size, TextPos around)
+        : box_(box), size_(size), start_(std::clamp<TextPos>(around - kFirstRead / 2, 0, size)) {}
+
+    TextPos Size() const { return size_; }
+
+    // The byte at 0 <= offset < Size().
+    unsigned char At(TextPos offset) {
+        if (offset < start_ || offset >= End()) Cover(offset);
+        return static_cast<unsigned char>(bytes_[static_cast<size_t>(offset - start_)]);
+    }
+
+    bool IsCharStart(TextPos offset) {
+        return IsCharStartIn(size_, offset, [this](TextPos at) { return At(at); });
+    }
+
+    // The bytes [start, end) cut to the text.
+    std::string Part(TextPos start, TextPos end) {
+        start = std::max<TextPos>(start, 0);
+        end = std::min(end, size_);
+        if (start >= end) return std::string();
+        At(start);
+        At(end - 1);
+        return bytes_.substr(static_cast<size_t>(start - start_), static_cast<size_t>(end - start));
+    }
+
+private:
+    static constexpr TextPos kFirstRead = 256;
+
+    TextPos End() const { return start_ + TextLength(bytes_); }
+
+    // Reads up to `offset`, at least as much again as read so far.
+    void Cover(TextPos offset) {
+        const TextPos step = std::max(TextLength(bytes_), kFirstRead);
+        if (offset < start_) {
+            const TextPos from = std::max<TextPos>(0, std::min(offset, start_ - step));
+            bytes_.insert(0, box_.TextPart(from, start_ - from));
+            start_ = from;
+        } else {
+            const TextPos end = End();
+            const TextPos to = std::min(size_, std::max(offset + 1, end + step));
+            bytes_ += box_.TextPart(end, to - end);
+        }
+    }
+
+    const TextBox& box_;
+    const TextPos size_;
+    TextPos start_;  // bytes_ holds the text from here on
+    std::string bytes_;
 };
 
-// The caret line: the piece of the text, split at CR LF, that holds the
-// byte at the caret; a caret between CR and LF, or at the very end of a text
-// that ends in CR LF, belongs to the line above (the empty last line is not
-// counted). The start always belongs to the chosen line.
-CaretLine FindCaretLine(const std::string& text, TextPos caret) {
-    const TextPos size = TextLength(text);
-    CaretLine line;
-    TextPos pieceStart = 0;
-    for (;;) {
-        const TextPos breakPos = TextFind(text, "\r\n", pieceStart + 1);  // 1-based or -1
-        const TextPos pieceEnd = breakPos < 0 ? size : breakPos - 1;
-        const bool lastPiece = breakPos < 0;
-        const bool nextIsTrailingEmpty = !lastPiece && pieceEnd + 2 >= size;
-        if (caret <= pieceEnd + 1 || lastPiece || nextIsTrailingEmpty) {
-            line.start = pieceStart;
-            line.text = text.substr(static_cast<size_t>(pieceStart), static_cast<size_t>(pieceEnd - pieceStart));
-            return line;
-        }
-        pieceStart = pieceEnd + 2;
+bool IsLineBreakAt(NearText& text, TextPos offset) {
+    return offset >= 0 && offset + 1 < text.Size() && text.At(offset) == '\r' && text.At(offset + 1) == '\n' &&
+           text.IsCharStart(offset);
+}
+
+bool IsBlankAt(NearText& text, TextPos offset) { return text.At(offset) == ' ' && text.IsCharStart(offset); }
+
+// Where the caret line ends: the line breaks are the CR LF pairs that start
+// a character, and the caret line is the one that holds the byte at the
+// caret. A caret between CR and LF, or at the very end of a text that ends
+// in CR LF, belongs to the line above (the empty last line is not counted).
+TextPos CaretLineEnd(NearText& text, TextPos caret) {
+    const TextPos size = text.Size();
+    if (caret == size && IsLineBreakAt(text, size - 2)) return size - 2;
+    for (TextPos at = std::max<TextPos>(caret - 1, 0); at + 1 < size; ++at) {
+        if (IsLineBreakAt(text, at)) return at;
     }
+    return size;
+}
+
+// Where the line that ends at `end` ends without its trailing ASCII and
+// full-width blanks. A line break in front is no blank, so the walk stays
+// on the line.
+TextPos EndWithoutBlanks(NearText& text, TextPos end) {
+    const auto fullWidthBlankBefore = [&](TextPos at) {
+        return at >= 2 && text.At(at - 2) == 0xA1 && text.At(at - 1) == 0xA1;
+    };
+    for (;;) {
+        if (end >= 1 && IsBlankAt(text, end - 1)) {
+            --end;
+        } else if (fullWidthBlankBefore(end) && text.IsCharStart(end - 2)) {
+            // The ones in front of it lie in the same run of lead bytes and
+            // start characters too: one check for the run, not one for each.
+            end -= 2;
+            while (fullWidthBlankBefore(end)) end -= 2;
+        } else {
+            return end;
+        }
+    }
+}
+
+// The first blank in [from, end), or -1.
+TextPos FindBlank(NearText& text, TextPos from, TextPos end) {
+    for (TextPos at = from; at < end; ++at) {
+        if (IsBlankAt(text, at)) return at;
+    }
+    return -1;
+}
+
+// A walk back from `from` to the nearest "=" below `equalsBelow`, unless the
+// segment starts first: behind a line break, or behind a blank when blanks
+// split the line.
+struct BackWalk {
+    TextPos equals = -1;       // where the "=" stands, or -1
+    TextPos segmentStart = 0;  // without one: where the segment starts
+    bool behindBlank = false;  // that start follows a blank, not a line break
+};
+
+constexpr TextPos kNoEquals = -1;
+
+BackWalk WalkBack(NearText& text, TextPos from, TextPos equalsBelow, bool blanksSplit) {
+    BackWalk walk;
+    for (TextPos at = from - 1; at >= 0; --at) {
+        const unsigned char byte = text.At(at);
+        if (byte == '\n' && IsLineBreakAt(text, at - 1)) {
+            walk.segmentStart = at + 1;
+            return walk;
+        }
+        if (byte == '=' && at < equalsBelow && text.IsCharStart(at)) {
+            walk.equals = at;
+            return walk;
+        }
+        if (blanksSplit && IsBlankAt(text, at)) {
+            walk.segmentStart = at + 1;
+            walk.behindBlank = true;
+            return walk;
+        }
+    }
+    return walk;
 }
 
 std::string PrepareExpression(const std::string& expression) {
@@ -58,86 +167,86 @@ void Engine::InsertAtCaret(const std::string& text) {
     box_.ReplaceSelection(text);
 }
 
+// The expression is what follows the last "=" of the caret's line (in
+// space-split mode, of the blank-free segment at the caret), the final byte
+// aside. It is found by walking back from the end of the line or segment:
+// the line's start is looked for only when nothing else tells the
+// expression's start, or when the request needs it.
 bool Engine::TakeExpression(Request& request) {
-    const std::string text = box_.Text();
-    if (text.empty()) return false;
+    const TextPos size = box_.TextSize();
+    if (size == 0) return false;
     state_.ResultProduced = false;
     request.resultForm = settings_.FractionType;
 
-    const TextPos caret = std::clamp<TextPos>(box_.SelectionStart(), 0, TextLength(text));
+    const TextPos caret = std::clamp<TextPos>(box_.SelectionStart(), 0, size);
     request.caret = caret;
-    const CaretLine line = FindCaretLine(text, caret);
-    request.lineStart = line.start;
-    request.segmentStart = line.start;
-    request.insertionPoint = line.start + TextLength(TrimRight(line.text));
+    NearText text(box_, size, caret);
+    const bool split = settings_.SpaceSplitsExpressions;
+    const TextPos lineEnd = CaretLineEnd(text, caret);
+    request.insertionPoint = EndWithoutBlanks(text, lineEnd);
     request.spaceSuffixKind = 0;
 
-    if (!settings_.SpaceSplitsExpressions) {
-        request.lineText = TrimAll(line.text);
-    } else {
-        const TextPos lineLength = TextLength(line.text);
-        // The caret's position in the line; a caret below the chosen line
-        // counts as standing at its end.
-        const TextPos p = std::min(caret - line.start + 1, lineLength + 1);
-        const TextPos b = TextFindLast(TextLeft(line.text, p - 1), " ");
-        const TextPos f = TextFind(line.text, " ", p);
-        if (b > 0 && f > 0) {
-            request.lineText = TextMid(line.text, b + 1, f - b - 1);
-        } else if (b > 0) {
-            request.lineText = TextMid(line.text, b + 1, lineLength - b);
-        } else if (f > 0) {
-            request.lineText = TextLeft(line.text, f - 1);
-        } else {
-            request.lineText = line.text;
-        }
-        if (b > 0) request.segmentStart = line.start + b;
-        if (f > 0) {
-            const TextPos blank = TextFind(text, " ", caret);
-            if (TextMid(text, blank, 3) == "   ") {
+    // The text the "=" rule reads ends here; normally its trailing blanks
+    // do not count.
+    TextPos expressionEnd = request.insertionPoint;
+    if (split) {
+        expressionEnd = lineEnd;
+        // A caret below the line counts as standing at its end.
+        const TextPos blankAfter = FindBlank(text, std::min(caret, lineEnd), lineEnd);
+        if (blankAfter >= 0) {
+            expressionEnd = blankAfter;
+            const TextPos blank = FindBlank(text, std::max<TextPos>(caret - 1, 0), size);
+            const std::string blanks = text.Part(blank, blank + 3);
+            if (blanks == "   ") {
                 request.spaceSuffixKind = 0;
-            } else if (TextMid(text, blank, 2) == "  ") {
+            } else if (TextLeft(blanks, 2) == "  ") {
                 request.spaceSuffixKind = 1;
             } else {
                 request.spaceSuffixKind = 2;
             }
-            request.insertionPoint = line.start + f - 1;
+            request.insertionPoint = blankAfter;
         }
+    }
+    // Its final byte never counts as the "=".
+    const BackWalk walk = WalkBack(text, expressionEnd, expressionEnd - 1, split);
+
+    request.lineStart = -1;
+    request.segmentStart = walk.equals < 0 ? walk.segmentStart : -1;
+    if (state_.RefreshActive || state_.EvalMode != 0) {
+        const BackWalk segment = walk.equals < 0 ? walk : WalkBack(text, walk.equals, kNoEquals, split);
+        request.segmentStart = segment.segmentStart;
+        request.lineStart = segment.behindBlank
+                                ? WalkBack(text, segment.segmentStart - 1, kNoEquals, false).segmentStart
+                                : segment.segmentStart;
     }
 
     // A point behind a line break would belong to the line above: the point
-    // never leaves the expression's own segment.
+    // never leaves the expression's own segment (which starts before an "="
+    // in front of it, so only a segment without one needs the check).
     const TextPos segmentEnd = request.insertionPoint;
     // A CR or LF that is the trail byte of a broken character is not a line end.
-    const bool charBefore = request.insertionPoint > 0 && IsCharStart(text, request.insertionPoint - 1);
-    const char before = charBefore ? text[static_cast<size_t>(request.insertionPoint - 1)] : 0;
+    const bool charBefore = request.insertionPoint > 0 && text.IsCharStart(request.insertionPoint - 1);
+    const unsigned char before = charBefore ? text.At(request.insertionPoint - 1) : 0;
     TextPos adjusted = request.insertionPoint;
     if (before == '\r') adjusted -= 1;
     if (before == '\n') adjusted -= 2;
-    if (adjusted >= request.segmentStart) request.insertionPoint = adjusted;
+    if (walk.equals >= 0 || adjusted >= request.segmentStart) request.insertionPoint = adjusted;
 
     if (state_.RefreshActive) {
         // The cut takes the segment up to its trailing blanks, a stray line
         // end included, and the refresh puts back exactly what was cut, so
         // nothing is left behind twice.
         const TextPos end = std::max(segmentEnd, request.segmentStart);
-        const std::string taken = TextMid(text, request.segmentStart + 1, end - request.segmentStart);
-        state_.RefreshText = settings_.SpaceSplitsExpressions ? taken : TrimAll(taken);
+        const std::string taken = text.Part(request.segmentStart, end);
+        state_.RefreshText = split ? taken : TrimAll(taken);
         CutSelection(request.segmentStart, end);
         state_.RefreshActive = false;
         return false;
     }
 
-    // The "=" rule: the expression follows the last "=" that is not the final byte.
-    const TextPos lineTextLength = TextLength(request.lineText);
-    const TextPos lastEquals = TextFindLast(TextLeft(request.lineText, lineTextLength - 1), "=");
-    std::string expression;
-    if (lastEquals > 0) {
-        request.noEqualsOnLine = false;
-        expression = TextMid(request.lineText, lastEquals + 1, lineTextLength - lastEquals);
-    } else {
-        request.noEqualsOnLine = true;
-        expression = request.lineText;
-    }
+    request.noEqualsOnLine = walk.equals < 0;
+    std::string expression = text.Part(request.noEqualsOnLine ? request.segmentStart : walk.equals + 1, expressionEnd);
+    if (!split) expression = TrimAll(expression);
     if (expression == "=") expression.clear();
     request.expressionHasEquals = TextContains(expression, "=");
 
@@ -186,9 +295,8 @@ bool Engine::FractionFirstPass(Request& request) {
     // Only a result shown behind an "=" is taken off: the "=" and what
     // follows it up to the insertion point, nothing the user typed before it.
     if (request.noEqualsOnLine) return false;
-    const std::string text = box_.Text();
     const TextPos segmentLength = request.insertionPoint - request.segmentStart;
-    const std::string segment = TextMid(text, request.segmentStart + 1, segmentLength);
+    const std::string segment = box_.TextPart(request.segmentStart, segmentLength);
     const TextPos equalsPos = TextFindLast(TextLeft(segment, segmentLength - 1), "=");
     if (equalsPos <= 0) return false;
     // With nothing in front of the "=" there is no expression to compute

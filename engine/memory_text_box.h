@@ -12,7 +12,9 @@ public:
     MemoryTextBox() = default;
     explicit MemoryTextBox(std::string text, TextPos caret = 0);
 
-    std::string Text() const override { return text_; }
+    std::string Text() const override;
+    TextPos TextSize() const override { return TextLength(buffer_) - (gapEnd_ - gapStart_); }
+    std::string TextPart(TextPos start, TextPos count) const override;
     void SetText(const std::string& text) override;
     TextPos SelectionStart() const override { return start_; }
     TextPos SelectionLength() const override { return length_; }
@@ -24,7 +26,14 @@ public:
     int ChangeCount() const { return changes_; }
 
 private:
-    std::string text_;
+    void MoveGapTo(TextPos offset);
+
+    // The text with a gap at the last replacement: a chain refresh puts in
+    // piece after piece at one place, and each moves only its own bytes,
+    // not the rest of the text.
+    std::string buffer_;
+    TextPos gapStart_ = 0;
+    TextPos gapEnd_ = 0;
     TextPos start_ = 0;
     TextPos length_ = 0;
     int changes_ = 0;

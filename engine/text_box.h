@@ -13,6 +13,12 @@ class TextBox {
 public:
     virtual ~TextBox() = default;
     virtual std::string Text() const = 0;
+    // The length, and the bytes [start, start + count) cut to the text
+    // (none when start lies outside it). Taking an expression reads only the
+    // bytes near the caret through these, so that a box holding its text can
+    // answer without copying all of it; others fall back on Text().
+    virtual TextPos TextSize() const { return TextLength(Text()); }
+    virtual std::string TextPart(TextPos start, TextPos count) const { return TextMid(Text(), start + 1, count); }
     // Whole-text write; reaches the text-changed handling like any edit.
     virtual void SetText(const std::string& text) = 0;
     virtual TextPos SelectionStart() const = 0;

@@ -44,14 +44,7 @@ TextPos CharSizeAt(const std::string& text, TextPos offset) {
 }
 
 bool IsCharStart(const std::string& text, TextPos offset) {
-    const TextPos size = static_cast<TextPos>(text.size());
-    if (offset <= 0 || offset >= size) return offset == 0 || offset == size;
-    // A byte below 0x80 always ends a character (alone or as a trail byte),
-    // so the characters before `offset` resynchronise at the last such
-    // byte; the lead bytes behind it pair up from there.
-    TextPos leads = 0;
-    for (TextPos at = offset - 1; at >= 0 && IsLeadByte(ByteAt(text, at)); --at) ++leads;
-    return leads % 2 == 0;
+    return IsCharStartIn(TextLength(text), offset, [&](TextPos at) { return ByteAt(text, at); });
 }
 
 TextPos TextLength(const std::string& text) { return static_cast<TextPos>(text.size()); }

@@ -22,6 +22,18 @@ TextPos CharSizeAt(const std::string& text, TextPos offset);
 // True when the 0-based offset is the start of a character (or the end).
 bool IsCharStart(const std::string& text, TextPos offset);
 
+// The same for a text of `size` bytes read through byteAt(offset). A byte
+// below 0x80 always ends a character (alone or as a trail byte), so the
+// characters before `offset` resynchronise at the last such byte; the lead
+// bytes behind it pair up from there.
+template <typename ByteAt>
+bool IsCharStartIn(TextPos size, TextPos offset, ByteAt byteAt) {
+    if (offset <= 0 || offset >= size) return offset == 0 || offset == size;
+    TextPos leads = 0;
+    for (TextPos at = offset - 1; at >= 0 && IsLeadByte(byteAt(at)); --at) ++leads;
+    return leads % 2 == 0;
+}
+
 TextPos TextLength(const std::string& text);
 std::string TextLeft(const std::string& text, TextPos count);
 std::string TextRight(const std::string& text, TextPos count);

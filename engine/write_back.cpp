@@ -49,8 +49,10 @@ bool Engine::EvaluateExpression(Request& request) {
 
     TokeniseOutcome tokens = Tokenise(normalised);
     if (tokens.status == TokeniseStatus::Unrecognised) {
-        const std::string text = box_.Text();
-        if (refreshDepth_ == 0 && HasBrokenLineEnds(text)) {
+        // No repair inside a refresh, so no need to read the whole text
+        // there, again for every failing piece of a long line.
+        const std::string text = refreshDepth_ == 0 ? box_.Text() : std::string();
+        if (HasBrokenLineEnds(text)) {
             // The character may be a stray line end: repair and start again
             // once, with the caret behind the same character as before, so
             // the retry takes the same line and writes where this one would.
@@ -89,7 +91,7 @@ bool Engine::EvaluateExpression(Request& request) {
 bool Engine::CaretOnLine(TextPos lineStart) const {
     const TextPos caret = box_.SelectionStart();
     return caret >= lineStart &&
-           !TextContains(TextMid(box_.Text(), lineStart + 1, caret - lineStart), "\r\n");
+           !TextContains(box_.TextPart(lineStart, caret - lineStart), "\r\n");
 }
 
 bool Engine::ResultStage(Request& request) {

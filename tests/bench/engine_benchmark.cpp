@@ -27,6 +27,7 @@ struct Line {
     std::string expected;  // the box text after one evaluation
     int fractionType;
     Action action;
+    benchmark::TimeUnit unit = benchmark::kNanosecond;
 };
 
 std::string Repeat(const std::string& piece, int times, const std::string& separator) {
@@ -44,6 +45,18 @@ std::string ThousandArgumentSum() {
     return text;
 }
 
+// "10000+1=3+1=3…" with every result stale, and the same chain as the
+// refresh rewrites it: 12,500 five-digit results, 100,000 characters.
+Line LongChain() {
+    const int results = 12500;
+    Line line{"chain_12500_results", "10000+1", "10000+1", 0, Action::Refresh, benchmark::kMillisecond};
+    for (int i = 1; i <= results; ++i) {
+        line.text += i < results ? "=3+1" : "=3";
+        line.expected += "=" + std::to_string(10000 + i) + (i < results ? "+1" : "");
+    }
+    return line;
+}
+
 std::vector<Line> Lines() {
     const std::string ones = Repeat("1", 500, "+");  // 999 characters
     const std::string nested = std::string(300, '(') + "1+2" + std::string(300, ')');
@@ -59,6 +72,7 @@ std::vector<Line> Lines() {
         {"nested_300", nested, nested + "=3", 0, Action::Evaluate},
         // The old walk spent ten million rounds on this result's fraction part.
         {"fraction_near_1e-7", "1+1∟9999901", "1+1∟9999901=1.000000100001", 1, Action::Evaluate},
+        LongChain(),
     };
 }
 
@@ -196,7 +210,8 @@ void SumLines(benchmark::State& state, int count) {
 int main(int argc, char** argv) {
     static const std::vector<Line> lines = Lines();
     for (const Line& line : lines) {
-        benchmark::RegisterBenchmark(("evaluate/" + line.name).c_str(), LoadAndEvaluate, line);
+        benchmark::RegisterBenchmark(("evaluate/" + line.name).c_str(), LoadAndEvaluate, line)
+            ->Unit(line.unit);
         benchmark::RegisterBenchmark(("load/" + line.name).c_str(), LoadOnly, line);
         benchmark::RegisterBenchmark(("floor/" + line.name).c_str(), ScanFloor, line);
     }

@@ -39,6 +39,8 @@ TEST(ChainRefresh, RecalculatesEveryResultOfTheLine) {
         // The user's "-2" behind an old exponent is kept.
         {"1÷100000=1×10^-005-2=5", 0, "1÷100000=1×10^-005-2=-1.99999", msg::kRefreshed},
         {"x\r\n1+5=3+4=7\r\ny", 6, "x\r\n1+5=6+4=10\r\ny", msg::kRefreshed},
+        {"1+5=3\r\nx", 0, "1+5=6\r\nx", msg::kRefreshed},
+        {"1+5=3\r\n", 7, "1+5=6\r\n", msg::kRefreshed},
     };
     for (const RefreshCase& c : cases) RunRefresh(c);
 
@@ -63,6 +65,9 @@ TEST(ChainRefresh, FailureRestoresTheLine) {
     const RefreshCase cases[] = {
         {"1÷0=1+4=5", 0, "1÷0=1+4=5", msg::kRefreshFailed},
         {"5%(2)=3+1=4", 0, "5%(2)=3+1=4", msg::kRefreshFailed},
+        // A lone LF or CR is a byte of the line, not where it starts.
+        {"2\n1+5=3", 7, "2\n1+5=3", msg::kRefreshFailed},
+        {"2\r1+5=3", 7, "2\r1+5=3", msg::kRefreshFailed},
     };
     for (const RefreshCase& c : cases) RunRefresh(c);
 }

@@ -18,6 +18,7 @@ struct LineCase {
     std::string expected;         // the box text afterwards
     std::string message;          // status part 0 afterwards
     std::function<void(Settings&)> configure;
+    TextPos caret = EngineSession::kCaretAtEnd;
 };
 
 void RunCases(const std::vector<LineCase>& cases) {
@@ -25,7 +26,7 @@ void RunCases(const std::vector<LineCase>& cases) {
         SCOPED_TRACE("input: " + c.input);
         Harness h;
         if (c.configure) c.configure(h.settings);
-        h.Load(c.input);
+        h.Load(c.input, c.caret);
         const bool wrote = h.engine.Evaluator();
         EXPECT_EQ(h.box.Text(), c.expected);
         EXPECT_EQ(h.status.PartText(0), c.message);
@@ -128,6 +129,20 @@ TEST(Evaluator, CaretLineIsTheLineThatHoldsTheCaret) {
     EXPECT_EQ(h.box.Text(), "1+2\r\n2×2=4");
 }
 
+TEST(Evaluator, TakesTheLineThatHoldsTheCaretWhereverItStands) {
+    RunCases({
+        {"1+2\r\n3+4", "1+2=3\r\n3+4", "", nullptr, 0},
+        {"1+2\r\n3+4", "1+2=3\r\n3+4", "", nullptr, 3},  // right before a CR LF
+        {"1+2\r\n3+4", "1+2=3\r\n3+4", "", nullptr, 4},  // between CR and LF
+        {"1+2\r\n", "1+2=3\r\n", "", nullptr, 4},
+        // On the empty last line the empty line above counts: nothing to do.
+        {"1+2\r\n\r\n", "1+2\r\n\r\n", "", nullptr},
+        // An "=" on the line above is not the expression's.
+        {"2=\r\n3+4", "2=\r\n3+4=7", "", nullptr},
+        {"1+2　　", "1+2=3　　", "", nullptr},
+    });
+}
+
 TEST(Evaluator, NeverOverwritesALiveSelection) {
     Harness h;
     h.Load("1+2", 1);
@@ -188,6 +203,8 @@ TEST(Evaluator, SpaceSplitSegments) {
         {"1+2  3+4", 1, "1+2=3   3+4", 5},
         {"1+2 3+4", 1, "1+2=3   3+4", 5},
         {"1+2   3+4", 1, "1+2=3   3+4", 5},
+        {"1=5 2*3", 7, "1=5 2*3=6", 9},
+        {"1+2 \r\n3", 3, "1+2=3   \r\n3", 5},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.input);
