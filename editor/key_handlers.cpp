@@ -182,7 +182,7 @@ void KeyHandlers::EvaluateInPlace() {
 void KeyHandlers::EvaluateWithTiming(bool orderA) {
     const std::uint32_t t0 = host_.TickCount();
     EngineState& state = engine_.State();
-    state.EvalMode = 0;
+    state.EvalMode = EvalMode::Plain;
     if (!engine_.Evaluator()) return;
 
     if (state.ResultProduced) {

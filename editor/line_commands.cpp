@@ -281,12 +281,12 @@ void LineCommands::FractionConvert() {
     // next ordinary evaluation into a conversion.
     struct PlainModeAfterwards {
         EngineState& state;
-        ~PlainModeAfterwards() { state.EvalMode = 0; }
+        ~PlainModeAfterwards() { state.EvalMode = EvalMode::Plain; }
     } plainModeAfterwards{state};
 
-    state.EvalMode = 1;
+    state.EvalMode = EvalMode::FractionFirstPass;
     if (!engine_.Evaluator()) return;
-    state.EvalMode = 2;
+    state.EvalMode = EvalMode::FractionSecondPass;
     engine_.Evaluator();
 }
 

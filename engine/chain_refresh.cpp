@@ -74,7 +74,7 @@ void Engine::RefreshLine() {
     for (size_t i = 0; i + 1 < rebuilt.size(); ++i) {
         InsertAtCaret(rebuilt[i]);
         lineEmpty = lineEmpty && rebuilt[i].empty();
-        state_.RefreshLineState = 0;
+        state_.RefreshPieceEvaluated = false;
         if (!lineEmpty) Evaluator();
     }
     InsertAtCaret(rebuilt.back());
@@ -83,7 +83,7 @@ void Engine::RefreshLine() {
     // when an inner refresh took out a half-rebuilt one in the meantime.
     const std::string& original = taken;
     // Any failed evaluation makes the refresh a failure, not only the last one.
-    if (state_.RefreshLineState != 0 && failureCount_ == failuresBefore) {
+    if (state_.RefreshPieceEvaluated && failureCount_ == failuresBefore) {
         status_.SetPartText(0, msg::kRefreshed);
         return;
     }

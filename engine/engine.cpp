@@ -44,7 +44,7 @@ void Engine::StripControlChars() {
 bool Engine::Evaluator() {
     Request request;
     if (!TakeExpression(request)) return false;
-    if (state_.EvalMode == 1) return FractionFirstPass(request);
-    if (state_.EvalMode == 2) request.resultForm = state_.FractionConvertForm;
+    if (state_.EvalMode == EvalMode::FractionFirstPass) return FractionFirstPass(request);
+    if (state_.EvalMode == EvalMode::FractionSecondPass) request.resultForm = state_.FractionConvertForm;
     return EvaluateExpression(request);
 }

@@ -7,23 +7,35 @@
 #include <string>
 #include <vector>
 
+#include "result_form.h"
+
 struct HistoryRecord {
     int Number = 0;
     std::string Expression;
     std::string Result;
 };
 
+// What an evaluation request does.
+enum class EvalMode {
+    Plain,
+    // The fraction conversion: the first pass takes the shown result off
+    // and picks the next form, the second writes the result in that form.
+    FractionFirstPass,
+    FractionSecondPass,
+};
+
 struct EngineState {
-    // 0 plain; 1 and 2 the two passes of the fraction conversion.
-    int EvalMode = 0;
+    // "::" names the type: the member has the same name.
+    ::EvalMode EvalMode = ::EvalMode::Plain;
     // Result form chosen by the first fraction pass for the second.
-    int FractionConvertForm = 0;
+    ResultForm FractionConvertForm = ResultForm::Decimal;
 
     // Chain refresh handshake: the next request cuts the caret line out.
     bool RefreshActive = false;
     std::string RefreshText;
-    // 0 before each refreshed piece, 1 when an evaluation ran its whole postfix list.
-    int RefreshLineState = 0;
+    // Cleared before each refreshed piece, set when an evaluation runs its
+    // whole postfix list.
+    bool RefreshPieceEvaluated = false;
 
     bool ResultProduced = false;
     std::string LastResult;

@@ -176,7 +176,7 @@ bool Engine::TakeExpression(Request& request) {
     const TextPos size = box_.TextSize();
     if (size == 0) return false;
     state_.ResultProduced = false;
-    request.resultForm = settings_.FractionType;
+    request.resultForm = ResultFormOf(settings_.FractionType);
 
     const TextPos caret = std::clamp<TextPos>(box_.SelectionStart(), 0, size);
     request.caret = caret;
@@ -184,7 +184,7 @@ bool Engine::TakeExpression(Request& request) {
     const bool split = settings_.SpaceSplitsExpressions;
     const TextPos lineEnd = CaretLineEnd(text, caret);
     request.insertionPoint = EndWithoutBlanks(text, lineEnd);
-    request.spaceSuffixKind = 0;
+    request.paddingBlanks = 0;
 
     // The text the "=" rule reads ends here; normally its trailing blanks
     // do not count.
@@ -195,15 +195,14 @@ bool Engine::TakeExpression(Request& request) {
         const TextPos blankAfter = FindBlank(text, std::min(caret, lineEnd), lineEnd);
         if (blankAfter >= 0) {
             expressionEnd = blankAfter;
+            // Three blanks go between the result and the next segment; the
+            // ones there are counted from the first blank at or behind the
+            // byte before the caret.
+            constexpr size_t kGap = 3;
             const TextPos blank = FindBlank(text, std::max<TextPos>(caret - 1, 0), size);
-            const std::string blanks = text.Part(blank, blank + 3);
-            if (blanks == "   ") {
-                request.spaceSuffixKind = 0;
-            } else if (TextLeft(blanks, 2) == "  ") {
-                request.spaceSuffixKind = 1;
-            } else {
-                request.spaceSuffixKind = 2;
-            }
+            const std::string blanks = text.Part(blank, blank + kGap);
+            const size_t present = std::min(blanks.size(), blanks.find_first_not_of(' '));
+            request.paddingBlanks = static_cast<TextPos>(kGap - present);
             request.insertionPoint = blankAfter;
         }
     }
@@ -212,7 +211,7 @@ bool Engine::TakeExpression(Request& request) {
 
     request.lineStart = -1;
     request.segmentStart = walk.equals < 0 ? walk.segmentStart : -1;
-    if (state_.RefreshActive || state_.EvalMode != 0) {
+    if (state_.RefreshActive || state_.EvalMode != EvalMode::Plain) {
         const BackWalk segment = walk.equals < 0 ? walk : WalkBack(text, walk.equals, kNoEquals, split);
         request.segmentStart = segment.segmentStart;
         request.lineStart = segment.behindBlank
@@ -290,7 +289,10 @@ bool Engine::FractionFirstPass(Request& request) {
         Fail(msg::kFractionBadFormat);
         return false;
     }
-    state_.FractionConvertForm = pieces == 1 ? 1 : (pieces == 2 ? 2 : 0);
+    // The next form of the cycle: a decimal shown has one piece, an
+    // improper fraction two, a mixed number three.
+    state_.FractionConvertForm =
+        pieces == 1 ? ResultForm::ImproperFraction : (pieces == 2 ? ResultForm::MixedNumber : ResultForm::Decimal);
 
     // Only a result shown behind an "=" is taken off: the "=" and what
     // follows it up to the insertion point, nothing the user typed before it.

@@ -125,7 +125,7 @@ bool ApplyOneArgumentFunction(const std::string& token, EvaluationContext& conte
     } else if (token == "~"sv) {
         result = x * -1.0;
         // A negated fraction may still be shown as a fraction.
-        context.fractionInput = 1;
+        context.fractionInput = FractionInput::FractionLiteral;
     } else if (token == "sin"sv) {
         result = std::sin(AngleToRadians(x, context));
         finiteMessage = kSineError;

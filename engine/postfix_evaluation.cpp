@@ -31,12 +31,12 @@ bool Fail(EvaluationContext& context, const char* message) {
 
 // Plain numbers stay as written; "/" marks a fraction literal n/d or w/n/d.
 bool PushNumber(const std::string& token, EvaluationContext& context) {
-    if (TextContains(token, ".")) context.fractionInput = 2;
+    if (TextContains(token, ".")) context.fractionInput = FractionInput::DecimalOrFunction;
     if (!TextContains(token, "/")) {
         context.operandStack.push_back(token);
         return true;
     }
-    if (context.fractionInput != 2) context.fractionInput = 1;
+    if (context.fractionInput != FractionInput::DecimalOrFunction) context.fractionInput = FractionInput::FractionLiteral;
     const std::vector<std::string> pieces = TextSplit(token, "/");
     double value = 0;
     if (pieces.size() == 3) {
@@ -121,7 +121,7 @@ bool ApplyTwoOperandOperator(const std::string& token, EvaluationContext& contex
 
 bool EvaluatePostfix(const std::vector<std::string>& postfix, EvaluationContext& context) {
     context.operandStack.clear();
-    context.fractionInput = 0;
+    context.fractionInput = FractionInput::None;
     context.message.clear();
     for (size_t i = 0; i < postfix.size(); ++i) {
         const std::string& token = postfix[i];
@@ -139,10 +139,10 @@ bool EvaluatePostfix(const std::vector<std::string>& postfix, EvaluationContext&
         } else if (IsTwoOperandOperator(token)) {
             ok = ApplyTwoOperandOperator(token, context);
         } else if (IsOneArgumentFunction(token)) {
-            context.fractionInput = 2;
+            context.fractionInput = FractionInput::DecimalOrFunction;
             ok = ApplyOneArgumentFunction(token, context);
         } else if (IsListFunction(token)) {
-            context.fractionInput = 2;
+            context.fractionInput = FractionInput::DecimalOrFunction;
             ok = ApplyListFunction(token, context);
         } else {
             ok = Fail(context, msg::kUnknownOperator);
@@ -151,7 +151,7 @@ bool EvaluatePostfix(const std::vector<std::string>& postfix, EvaluationContext&
     }
     // A decimal or function result is shown as a decimal; the second pass of
     // the fraction conversion always asks for a fraction.
-    if (context.fractionInput == 2) context.fractionInput = 0;
-    if (context.evalMode == 2) context.fractionInput = 1;
+    if (context.fractionInput == FractionInput::DecimalOrFunction) context.fractionInput = FractionInput::None;
+    if (context.evalMode == EvalMode::FractionSecondPass) context.fractionInput = FractionInput::FractionLiteral;
     return true;
 }

@@ -5,18 +5,21 @@
 #include <string>
 #include <vector>
 
+#include "engine_state.h"
+#include "result_form.h"
+
 struct Settings;
 
 struct EvaluationContext {
     std::vector<std::string>& operandStack;
     const Settings& settings;
-    int evalMode = 0;
-    // 0 nothing special, 1 a fraction literal was met, 2 a decimal or a function.
-    int fractionInput = 0;
-    std::string message;  // set on failure
+    EvalMode evalMode = EvalMode::Plain;
+    FractionInput fractionInput = FractionInput::None;
+    std::string message{};  // set on failure
 };
 
 // Empties the stack, then runs `postfix` to its end mark. Returns true when
 // the whole list ran (the stack then holds what is left, and
-// context.fractionInput its final value); false with context.message set.
+// context.fractionInput is FractionLiteral when the result may be written as
+// a fraction, else None); false with context.message set.
 bool EvaluatePostfix(const std::vector<std::string>& postfix, EvaluationContext& context);

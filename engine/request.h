@@ -4,9 +4,10 @@
 #include <string>
 
 #include "engine.h"
+#include "result_form.h"
 
 struct Engine::Request {
-    int resultForm = 0;            // 0 decimal, 1 improper fraction, 2 mixed number
+    ResultForm resultForm = ResultForm::Decimal;
     TextPos caret = 0;
     // Where the caret line and the expression's segment of it start. Only
     // the fraction passes and the refresh's cut need them: finding them
@@ -15,9 +16,11 @@ struct Engine::Request {
     TextPos lineStart = -1;
     TextPos segmentStart = -1;
     TextPos insertionPoint = 0;    // offset where "=" and the result go
-    int spaceSuffixKind = 0;       // blanks that follow a space-split segment
+    // Space-split mode: blanks written behind the result, so that three
+    // stand between it and the segment after it.
+    TextPos paddingBlanks = 0;
     bool noEqualsOnLine = false;
     bool expressionHasEquals = false;
     std::string expressionText;    // prepared, ends in the end mark " "
-    int fractionInput = 0;
+    FractionInput fractionInput = FractionInput::None;
 };

@@ -130,7 +130,7 @@ std::string FormatNumber(const std::string& text, const Settings& settings) {
     return result;
 }
 
-std::string DecimalToFraction(const std::string& text, int kind, const Settings& settings) {
+std::string DecimalToFraction(const std::string& text, ResultForm form, const Settings& settings) {
     const double x = TextToNumber(text);
     const double magnitude = std::fabs(x);
     const std::string sign = x < -kTolerance ? "-" : "";
@@ -147,7 +147,7 @@ std::string DecimalToFraction(const std::string& text, int kind, const Settings&
     // d∟d: no fraction to show, like one within the tolerance above zero.
     if (n >= d) return FormatNumber(text, settings);
 
-    if (kind == 1) {
+    if (form == ResultForm::MixedNumber) {
         if (DigitCount(whole) + DigitCount(n) + DigitCount(d) >= 7) {
             return FormatNumber(text, settings);
         }
@@ -162,10 +162,10 @@ std::string DecimalToFraction(const std::string& text, int kind, const Settings&
            NumberToText(static_cast<double>(d));
 }
 
-std::string ResultText(double x, const std::string& r0, int form, int fractionInput,
+std::string ResultText(double x, const std::string& r0, ResultForm form, FractionInput fractionInput,
                        const Settings& settings) {
     // Values below 1 in magnitude are never written as mixed numbers.
-    if (form == 2 && IntegerPart(std::fabs(x)) < 1) form = 0;
+    if (form == ResultForm::MixedNumber && IntegerPart(std::fabs(x)) < 1) form = ResultForm::Decimal;
 
     // Power-of-ten results are shown as they are: no places, rounding or grouping.
     TextPos at = TextFind(r0, "e+");
@@ -173,10 +173,9 @@ std::string ResultText(double x, const std::string& r0, int form, int fractionIn
     at = TextFind(r0, "e-");
     if (at > 0) return TextReplaceAt(r0, at, 2, "×10^-");
 
-    if (!TextContains(r0, ".") || form == 0 || fractionInput != 1) {
+    if (!TextContains(r0, ".") || form == ResultForm::Decimal || fractionInput != FractionInput::FractionLiteral) {
         return FormatNumber(r0, settings);
     }
-    if (form == 1) return DecimalToFraction(r0, 0, settings);
-    if (form == 2) return DecimalToFraction(r0, 1, settings);
-    return r0;
+    if (form == ResultForm::ComputedText) return r0;
+    return DecimalToFraction(r0, form, settings);
 }

@@ -77,13 +77,13 @@ bool Engine::EvaluateExpression(Request& request) {
         return false;
     }
 
-    EvaluationContext context{state_.OperandStack, settings_, state_.EvalMode, 0, std::string()};
+    EvaluationContext context{state_.OperandStack, settings_, state_.EvalMode};
     if (!EvaluatePostfix(postfix, context)) {
         Fail(context.message);
         return false;
     }
     request.fractionInput = context.fractionInput;
-    state_.RefreshLineState = 1;
+    state_.RefreshPieceEvaluated = true;
     return ResultStage(request);
 }
 
@@ -107,7 +107,7 @@ bool Engine::ResultStage(Request& request) {
         return false;
     }
 
-    if (value + " " == request.expressionText && state_.EvalMode == 0) {
+    if (value + " " == request.expressionText && state_.EvalMode == EvalMode::Plain) {
         if (!request.noEqualsOnLine) {
             RefreshLine();
             return false;
@@ -134,13 +134,12 @@ bool Engine::ResultStage(Request& request) {
     // The second conversion pass writes where the first took the result
     // off, unless a line-end repair since has left the caret on another
     // line than the expression's: then behind the expression.
-    if (state_.EvalMode == 0 || !CaretOnLine(request.lineStart)) box_.SetSelectionStart(request.insertionPoint);
-    if (request.spaceSuffixKind == 1) written += " ";
-    if (request.spaceSuffixKind == 2) written += "  ";
-    box_.ReplaceSelection(written);
-    if (request.spaceSuffixKind != 0) {
-        box_.SetSelectionStart(box_.SelectionStart() - request.spaceSuffixKind);
+    if (state_.EvalMode == EvalMode::Plain || !CaretOnLine(request.lineStart)) {
+        box_.SetSelectionStart(request.insertionPoint);
     }
+    written.append(static_cast<size_t>(request.paddingBlanks), ' ');
+    box_.ReplaceSelection(written);
+    if (request.paddingBlanks != 0) box_.SetSelectionStart(box_.SelectionStart() - request.paddingBlanks);
 
     if (state_.RecordingOn) AppendHistoryRecord(request.expressionText, result);
     if (settings_.RealTimeMode) status_.SetPartText(0, msg::kRefreshed);

@@ -153,7 +153,7 @@ void FractionSearch(benchmark::State& state, bool (*search)(double, long long&, 
 void DecimalToFractionWorst(benchmark::State& state) {
     const Settings settings;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(DecimalToFraction("1.0000001", 0, settings));
+        benchmark::DoNotOptimize(DecimalToFraction("1.0000001", ResultForm::ImproperFraction, settings));
     }
     state.SetItemsProcessed(state.iterations());
 }

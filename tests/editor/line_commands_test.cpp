@@ -79,7 +79,7 @@ std::vector<std::string> Observe(const LineSession& s) {
         "last result " + s.state.LastResult,
         "result produced " + std::to_string(s.state.ResultProduced),
         "refresh text " + s.state.RefreshText,
-        "refresh state " + std::to_string(s.state.RefreshLineState),
+        "refresh state " + std::to_string(s.state.RefreshPieceEvaluated),
     };
     for (const HistoryRecord& r : s.state.HistoryRecords)
         seen.push_back("record " + std::to_string(r.Number) + "|" + r.Expression + "|" + r.Result);
@@ -278,7 +278,7 @@ TEST(FractionConvert, CyclesDecimalImproperMixed) {
         SCOPED_TRACE(expected);
         s.commands.FractionConvert();
         EXPECT_EQ(s.box.Text(), expected);
-        EXPECT_EQ(s.state.EvalMode, 0);
+        EXPECT_EQ(s.state.EvalMode, EvalMode::Plain);
         EXPECT_EQ(s.state.LastResult, expected.substr(5));
     }
 }
@@ -305,7 +305,7 @@ TEST(FractionConvert, EndsInThePlainModeWhateverHappens) {
         s.commands.FractionConvert();
         EXPECT_EQ(s.box.Text(), c.expected);
         EXPECT_EQ(s.status.PartText(0), c.status);
-        EXPECT_EQ(s.state.EvalMode, 0);
+        EXPECT_EQ(s.state.EvalMode, EvalMode::Plain);
     }
     // After a failed conversion the next evaluation is a plain one.
     LineSession s;

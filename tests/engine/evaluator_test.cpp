@@ -71,6 +71,10 @@ TEST(Evaluator, FractionForms) {
         {"7∟2", "7∟2=3∟1∟2", "", mixed},
         {"1∟2+1∟3", "1∟2+1∟3=0.833333333333", "", mixed},
         {"1∟3+1∟7000", "1∟3+1∟7000=0.333476190476", "", improper},
+        // A 分数类型 outside 0..2: the computed text, not rounded to the places.
+        {"1∟3×1", "1∟3×1=0.3333333333333", "", [](Settings& s) { s.FractionType = 3; }},
+        {"1∟3×1", "1∟3×1=0.3333333333333", "", [](Settings& s) { s.FractionType = -1; }},
+        {"1÷3", "1÷3=0.333333333333", "", [](Settings& s) { s.FractionType = 3; }},
     });
 }
 
@@ -238,31 +242,37 @@ TEST(Evaluator, StripControlCharsRepairsLineEnds) {
 }
 
 TEST(FractionConversion, FirstPassTakesOffTheShownResult) {
-    struct Case { std::string input; bool removed; std::string after; int form; std::string message; };
+    // The pass never picks the computed text: left there, it shows that no
+    // form was picked.
+    constexpr ResultForm kNone = ResultForm::ComputedText;
+    constexpr ResultForm kDecimal = ResultForm::Decimal;
+    constexpr ResultForm kImproper = ResultForm::ImproperFraction;
+    constexpr ResultForm kMixed = ResultForm::MixedNumber;
+    struct Case { std::string input; bool removed; std::string after; ResultForm form; std::string message; };
     const Case cases[] = {
-        {"1+1=0.5", true, "1+1", 1, ""},
-        {"1+1=1∟2", true, "1+1", 2, ""},
-        {"1+1=1∟1∟2", true, "1+1", 0, ""},
-        {"1+1 = 0.5", true, "1+1 ", 1, ""},
-        {"1+1=x", false, "1+1=x", -1, msg::kFractionNeedsResult},
-        {"1+1=1∟1∟1∟2", false, "1+1=1∟1∟1∟2", -1, msg::kFractionBadFormat},
-        {"0.5", false, "0.5", 1, ""},
-        {"1+2", false, "1+2", -1, msg::kFractionNeedsResult},
+        {"1+1=0.5", true, "1+1", kImproper, ""},
+        {"1+1=1∟2", true, "1+1", kMixed, ""},
+        {"1+1=1∟1∟2", true, "1+1", kDecimal, ""},
+        {"1+1 = 0.5", true, "1+1 ", kImproper, ""},
+        {"1+1=x", false, "1+1=x", kNone, msg::kFractionNeedsResult},
+        {"1+1=1∟1∟1∟2", false, "1+1=1∟1∟1∟2", kNone, msg::kFractionBadFormat},
+        {"0.5", false, "0.5", kImproper, ""},
+        {"1+2", false, "1+2", kNone, msg::kFractionNeedsResult},
         // A sign only in front: behind the "=" stands an expression, not a
         // result, and taking it off would lose what the user typed.
-        {"1+1=-0.5", true, "1+1", 1, ""},
-        {"1+1= -1∟2", true, "1+1", 2, ""},
-        {"1+1=2-02", false, "1+1=2-02", -1, msg::kFractionNeedsResult},
-        {"1+1=1∟-2", false, "1+1=1∟-2", -1, msg::kFractionNeedsResult},
+        {"1+1=-0.5", true, "1+1", kImproper, ""},
+        {"1+1= -1∟2", true, "1+1", kMixed, ""},
+        {"1+1=2-02", false, "1+1=2-02", kNone, msg::kFractionNeedsResult},
+        {"1+1=1∟-2", false, "1+1=1∟-2", kNone, msg::kFractionNeedsResult},
         // Nothing to compute the result again from.
-        {"=79", false, "=79", 1, msg::kFractionNeedsResult},
-        {"+2\r\n =79", false, "+2\r\n =79", 1, msg::kFractionNeedsResult},
+        {"=79", false, "=79", kImproper, msg::kFractionNeedsResult},
+        {"+2\r\n =79", false, "+2\r\n =79", kImproper, msg::kFractionNeedsResult},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.input);
         Harness h;
-        h.state.FractionConvertForm = -1;
-        h.state.EvalMode = 1;
+        h.state.FractionConvertForm = kNone;
+        h.state.EvalMode = EvalMode::FractionFirstPass;
         h.Load(c.input);
         EXPECT_EQ(h.engine.Evaluator(), c.removed);
         EXPECT_EQ(h.box.Text(), c.after);
@@ -276,11 +286,11 @@ TEST(FractionConversion, TwoPassesCycleTheForms) {
     h.Load("3÷2=1.5");
     const char* expected[] = {"3÷2=3∟2", "3÷2=1∟1∟2", "3÷2=1.5"};
     for (const char* next : expected) {
-        h.state.EvalMode = 1;
+        h.state.EvalMode = EvalMode::FractionFirstPass;
         ASSERT_TRUE(h.engine.Evaluator());
-        h.state.EvalMode = 2;
+        h.state.EvalMode = EvalMode::FractionSecondPass;
         EXPECT_TRUE(h.engine.Evaluator());
-        h.state.EvalMode = 0;
+        h.state.EvalMode = EvalMode::Plain;
         EXPECT_EQ(h.box.Text(), next);
     }
 }

@@ -12,7 +12,7 @@ namespace {
 struct Outcome {
     bool ok;
     std::string top;
-    int fractionInput;
+    FractionInput fractionInput;
     std::string message;
 };
 
@@ -24,7 +24,7 @@ Outcome Evaluate(const std::string& text, int angleUnit = 1) {
     Settings settings;
     settings.AngleUnit = angleUnit;
     std::vector<std::string> stack;
-    EvaluationContext context{stack, settings, 0, 0, {}};
+    EvaluationContext context{stack, settings};
     const bool ok = EvaluatePostfix(postfix, context);
     return {ok, stack.empty() ? "" : stack.back(), context.fractionInput, context.message};
 }
@@ -126,16 +126,16 @@ TEST(OneArgumentFunctions, RefuseWithTheirOwnMessages) {
 TEST(OneArgumentFunctions, AnEmptyArgumentIsMissingNotTooMany) {
     std::vector<std::string> stack{""};
     Settings settings;
-    EvaluationContext context{stack, settings, 0, 0, {}};
+    EvaluationContext context{stack, settings};
     EXPECT_FALSE(ApplyOneArgumentFunction("sqr", context));
     EXPECT_EQ(context.message, "  [运算错误]_sqr函数参数不能为空！");
 }
 
 TEST(OneArgumentFunctions, OnlyTheSignKeepsAFraction) {
-    EXPECT_EQ(Evaluate("0.5 ~").fractionInput, 1);
-    EXPECT_EQ(Evaluate("1/2 ~").fractionInput, 1);
-    EXPECT_EQ(Evaluate("1/2 abs").fractionInput, 0);
-    EXPECT_EQ(Evaluate("1/2 ~ abs").fractionInput, 0);
+    EXPECT_EQ(Evaluate("0.5 ~").fractionInput, FractionInput::FractionLiteral);
+    EXPECT_EQ(Evaluate("1/2 ~").fractionInput, FractionInput::FractionLiteral);
+    EXPECT_EQ(Evaluate("1/2 abs").fractionInput, FractionInput::None);
+    EXPECT_EQ(Evaluate("1/2 ~ abs").fractionInput, FractionInput::None);
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ Outcome Evaluate(const std::string& text) {
     postfix.push_back(" ");
     Settings settings;
     std::vector<std::string> stack;
-    EvaluationContext context{stack, settings, 0, 0, {}};
+    EvaluationContext context{stack, settings};
     const bool ok = EvaluatePostfix(postfix, context);
     return {ok, stack.empty() ? "" : stack.back(), context.message};
 }
@@ -121,7 +121,7 @@ TEST(ListFunctions, AnEmptyListIsRefusedForEveryName) {
         SCOPED_TRACE(name);
         std::vector<std::string> stack{"1", ""};
         Settings settings;
-        EvaluationContext context{stack, settings, 0, 0, {}};
+        EvaluationContext context{stack, settings};
         EXPECT_FALSE(ApplyListFunction(name, context));
         EXPECT_EQ(context.message, std::string("  [运算错误]_求") + name + "函数参数不能为空！");
         EXPECT_EQ(stack.size(), 2u);
@@ -132,10 +132,10 @@ TEST(ListFunctions, EveryListResultIsShownAsADecimal) {
     std::vector<std::string> postfix{"/1/2", "/1/3", ",", "sum", " "};
     Settings settings;
     std::vector<std::string> stack;
-    EvaluationContext context{stack, settings, 0, 0, {}};
+    EvaluationContext context{stack, settings};
     ASSERT_TRUE(EvaluatePostfix(postfix, context));
     EXPECT_EQ(stack.back(), "0.8333333333333");
-    EXPECT_EQ(context.fractionInput, 0);
+    EXPECT_EQ(context.fractionInput, FractionInput::None);
 }
 
 }  // namespace

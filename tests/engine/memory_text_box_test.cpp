@@ -2,6 +2,7 @@
 // replacements, every read sees the text as if there were none.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <vector>
 
 #include "memory_text_box.h"

@@ -9,6 +9,9 @@
 
 namespace {
 
+constexpr FractionInput kNone = FractionInput::None;
+constexpr FractionInput kLiteral = FractionInput::FractionLiteral;
+
 std::vector<std::string> Postfix(const std::string& text) {
     std::vector<std::string> postfix;
     std::istringstream in(text);
@@ -20,37 +23,37 @@ std::vector<std::string> Postfix(const std::string& text) {
 struct Evaluation {
     Settings settings;
     std::vector<std::string> stack;
-    EvaluationContext context{stack, settings, 0, 0, {}};
+    EvaluationContext context{stack, settings};
     bool ok;
-    explicit Evaluation(const std::string& postfix, int evalMode = 0) {
+    explicit Evaluation(const std::string& postfix, EvalMode evalMode = EvalMode::Plain) {
         context.evalMode = evalMode;
         ok = EvaluatePostfix(Postfix(postfix), context);
     }
 };
 
 TEST(PostfixEvaluation, LeavesOneResultAndItsFractionMark) {
-    struct Case { const char* postfix; const char* result; int fractionInput; };
+    struct Case { const char* postfix; const char* result; FractionInput fractionInput; };
     const Case cases[] = {
-        {"7 10 -", "-3", 0},
-        {"2 3 ^ 2 ^", "64", 0},
-        {"7 2 \\", "3", 0},
-        {"7 ~ 2 \\", "-3", 1},
-        {"0.3 0.1 \\", "3", 0},
-        {"10000000000 1 \\", "10000000000", 0},
-        {"3 8 |", "2", 0},
-        {"1 8 ~ |", "-8", 1},
-        {"50 10 % +", "50.1", 0},
-        {"3/4", "0.75", 1},
-        {"1.5/2", "0.75", 0},
-        {"1/1/2", "1.5", 1},
-        {"0/5", "0", 1},
-        {"/4", "0", 1},
-        {"3//4", "3", 1},
-        {"1/3 3 *", "0.9999999999999", 1},
-        {"0.5 1/2 +", "1", 0},  // a decimal keeps the result decimal
-        {"007", "007", 0},
-        {"0b", "0b", 0},
-        {"1 2 ,", "1,2", 0},  // left joined for the result stage to refuse
+        {"7 10 -", "-3", kNone},
+        {"2 3 ^ 2 ^", "64", kNone},
+        {"7 2 \\", "3", kNone},
+        {"7 ~ 2 \\", "-3", kLiteral},
+        {"0.3 0.1 \\", "3", kNone},
+        {"10000000000 1 \\", "10000000000", kNone},
+        {"3 8 |", "2", kNone},
+        {"1 8 ~ |", "-8", kLiteral},
+        {"50 10 % +", "50.1", kNone},
+        {"3/4", "0.75", kLiteral},
+        {"1.5/2", "0.75", kNone},
+        {"1/1/2", "1.5", kLiteral},
+        {"0/5", "0", kLiteral},
+        {"/4", "0", kLiteral},
+        {"3//4", "3", kLiteral},
+        {"1/3 3 *", "0.9999999999999", kLiteral},
+        {"0.5 1/2 +", "1", kNone},  // a decimal keeps the result decimal
+        {"007", "007", kNone},
+        {"0b", "0b", kNone},
+        {"1 2 ,", "1,2", kNone},  // left joined for the result stage to refuse
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.postfix);
@@ -95,15 +98,15 @@ TEST(PostfixEvaluation, StopsAtTheFirstFailure) {
 TEST(PostfixEvaluation, StartsFreshAndHonoursTheSecondFractionPass) {
     Settings settings;
     std::vector<std::string> stack{"left", "over"};
-    EvaluationContext context{stack, settings, 0, 0, {}};
-    context.fractionInput = 1;
+    EvaluationContext context{stack, settings};
+    context.fractionInput = kLiteral;
     ASSERT_TRUE(EvaluatePostfix(Postfix("1 2 +"), context));
     EXPECT_EQ(stack, std::vector<std::string>{"3"});
-    EXPECT_EQ(context.fractionInput, 0);
+    EXPECT_EQ(context.fractionInput, kNone);
 
-    Evaluation second("1.5", 2);
+    Evaluation second("1.5", EvalMode::FractionSecondPass);
     ASSERT_TRUE(second.ok);
-    EXPECT_EQ(second.context.fractionInput, 1);
+    EXPECT_EQ(second.context.fractionInput, kLiteral);
 }
 
 }  // namespace

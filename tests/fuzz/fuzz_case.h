@@ -130,13 +130,13 @@ public:
     Checker(World& world, const Settings& settings) : w_(world), s_(settings) {}
 
     // Empty when the step kept every rule; else the first broken one.
-    std::string Evaluate(int evalMode) {
+    std::string Evaluate(EvalMode evalMode) {
         const std::string before = w_.box.Text();
         const size_t caret = static_cast<size_t>(w_.box.SelectionStart());
         w_.status.SetPartText(0, std::string());
         w_.state.EvalMode = evalMode;
         const bool wrote = w_.engine.Evaluator();
-        w_.state.EvalMode = 0;
+        w_.state.EvalMode = EvalMode::Plain;
         return CheckEvaluation(before, caret, wrote, evalMode);
     }
 
@@ -170,9 +170,9 @@ public:
         const std::string before = w_.box.Text();
         const size_t caret = static_cast<size_t>(w_.box.SelectionStart());
         w_.status.SetPartText(0, std::string());
-        w_.state.EvalMode = 1;
+        w_.state.EvalMode = EvalMode::FractionFirstPass;
         const bool first = w_.engine.Evaluator();
-        w_.state.EvalMode = 0;
+        w_.state.EvalMode = EvalMode::Plain;
         const std::string cut = w_.box.Text();
         const std::string status = w_.status.PartText(0);
         if (!first) {
@@ -204,15 +204,15 @@ public:
             const lineprops::Span line = lineprops::CaretLine(before, caret);
             if (at < line.start || at + removed > line.end) return "first conversion pass cut outside the caret line";
         }
-        return Evaluate(2);
+        return Evaluate(EvalMode::FractionSecondPass);
     }
 
 private:
-    int FormAsked(int evalMode) const {
-        return evalMode == 2 ? w_.state.FractionConvertForm : s_.FractionType;
+    ResultForm FormAsked(EvalMode evalMode) const {
+        return evalMode == EvalMode::FractionSecondPass ? w_.state.FractionConvertForm : ResultFormOf(s_.FractionType);
     }
 
-    std::string CheckEvaluation(const std::string& before, size_t caret, bool wrote, int evalMode) {
+    std::string CheckEvaluation(const std::string& before, size_t caret, bool wrote, EvalMode evalMode) {
         const std::string after = w_.box.Text();
         const std::string status = w_.status.PartText(0);
         const bool broken = lineprops::HasBrokenLineEnds(before);
@@ -240,7 +240,7 @@ private:
 
     // `after` is `before` with "=" (unless the line ends in one) and the
     // result put in behind the expression, perhaps with blanks.
-    std::string CheckInsertion(const std::string& before, size_t caret, const std::string& after, int evalMode,
+    std::string CheckInsertion(const std::string& before, size_t caret, const std::string& after, EvalMode evalMode,
                                bool checkPlace) {
         const std::vector<std::string>& stack = w_.state.OperandStack;
         if (stack.size() != 1) return "result written without exactly one value";
@@ -275,7 +275,7 @@ private:
                 fault = "written result " + piece + " is not the value " + stack.front();
             } else if (checkPlace && (p < line.start || p > line.end)) {
                 fault = "result written outside the caret line";
-            } else if (checkPlace && evalMode == 2 && p != static_cast<size_t>(caret)) {
+            } else if (checkPlace && evalMode == EvalMode::FractionSecondPass && p != static_cast<size_t>(caret)) {
                 fault = "second conversion pass did not write at the caret";
             } else if (checkPlace && !IsBlankRun(before.substr(p, line.end - p)) &&
                        !(s_.SpaceSplitsExpressions && before[p] == ' ')) {
@@ -348,12 +348,12 @@ inline std::string RunCase(const Case& c, std::string* text = nullptr, std::stri
     Checker checker(world, world.settings);
     std::string fault;
     switch (c.action) {
-    case Action::Evaluate: fault = checker.Evaluate(0); break;
+    case Action::Evaluate: fault = checker.Evaluate(EvalMode::Plain); break;
     case Action::Refresh: fault = checker.Refresh(); break;
     case Action::FractionConvert: fault = checker.FractionConvert(); break;
     case Action::EvaluateTwice:
-        fault = checker.Evaluate(0);
-        if (fault.empty()) fault = checker.Evaluate(0);
+        fault = checker.Evaluate(EvalMode::Plain);
+        if (fault.empty()) fault = checker.Evaluate(EvalMode::Plain);
         break;
     }
     if (fault.empty() && world.state.RefreshActive) fault = "a cut request was left pending";

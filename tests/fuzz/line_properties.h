@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "number_rules.h"
+#include "result_form.h"
 #include "settings.h"
 #include "text_rules.h"
 
@@ -200,7 +201,7 @@ inline bool SameSkeleton(const std::string& oldLine, const std::string& newLine,
 // shows and how far that may lie from the computed value (places, the 13
 // significant digits every stored value has, the fraction search's 1e-12);
 // else the fault.
-inline std::string ReadResult(const std::string& r, const Settings& settings, int form, double& value,
+inline std::string ReadResult(const std::string& r, const Settings& settings, ResultForm form, double& value,
                               double& slack) {
     if (r.empty()) return "empty result";
     size_t at = 0;
@@ -257,11 +258,11 @@ inline std::string ReadResult(const std::string& r, const Settings& settings, in
         }
         if (a != 1) return "fraction not in lowest terms";
         if (parts.size() == 2) {
-            if (form != 1) return "improper fraction not asked for";
+            if (form != ResultForm::ImproperFraction) return "improper fraction not asked for";
             if (digits > 8) return "improper fraction too long";
             value = sign * static_cast<double>(n) / static_cast<double>(d);
         } else {
-            if (form != 2) return "mixed number not asked for";
+            if (form != ResultForm::MixedNumber) return "mixed number not asked for";
             if (n >= d) return "mixed number with improper tail";
             if (digits > 6) return "mixed number too long";
             value = sign * (std::atof(parts[0].c_str()) + static_cast<double>(n) / static_cast<double>(d));
