@@ -58,6 +58,12 @@ TextPos EditBoxAdapter::UnitOf(const std::string& gbk, TextPos byte) const {
 
 std::string EditBoxAdapter::Text() const { return CurrentText(); }
 
+TextPos EditBoxAdapter::TextSize() const { return TextLength(CurrentText()); }
+
+std::string EditBoxAdapter::TextPart(TextPos start, TextPos count) const {
+    return TextMid(CurrentText(), start + 1, count);
+}
+
 void EditBoxAdapter::SetText(const std::string& text) {
     ++writeCount_;
     // Only the part that differs is replaced: the control lays out every

@@ -52,6 +52,9 @@ public:
     unsigned WriteCount() const { return writeCount_; }
 
     std::string Text() const override;
+    // From the text read once inside a reuse scope, without copying it all.
+    TextPos TextSize() const override;
+    std::string TextPart(TextPos start, TextPos count) const override;
     void SetText(const std::string& text) override;
     TextPos SelectionStart() const override;
     TextPos SelectionLength() const override;
