@@ -213,7 +213,7 @@ void MainWindow::ShowCaretPosition() {
     // One read of the text for both the text and the caret.
     EditBoxAdapter::TextReuseScope reuse(*boxText_);
     if (const auto shown = CaretPositionText(boxText_->Text(), boxText_->SelectionStart()))
-        statusText_->SetPartText(1, *shown);
+        statusText_->SetPartText(StatusPart::Caret, *shown);
 }
 
 void MainWindow::ShowBoxContextMenu() {

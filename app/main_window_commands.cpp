@@ -172,4 +172,4 @@ void MainWindow::UpdateRealtimeMenus() {
     RefreshMenus();
 }
 
-void MainWindow::UpdateModeStatus() { statusText_->SetPartText(2, ModeLineText(settings_)); }
+void MainWindow::UpdateModeStatus() { statusText_->SetPartText(StatusPart::Mode, ModeLineText(settings_)); }

@@ -75,7 +75,7 @@ StartResult MainWindow::MainWindowCreated() {
     // 23. Modes; 24. ready message; 25. a window left slid out comes back.
     UpdateRealtimeMenus();
     UpdateModeStatus();
-    statusText_->SetPartText(0, msg::kStartupReady);
+    statusText_->SetPartText(StatusPart::Message, msg::kStartupReady);
     edge_.Adjust();
     return StartResult::Running;
 }

@@ -11,8 +11,8 @@ class StatusBarAdapter : public StatusBar {
 public:
     explicit StatusBarAdapter(HWND status) : status_(status) {}
 
-    void SetPartText(int part, const std::string& text) override;
-    std::string PartText(int part) const override;
+    void SetPartText(StatusPart part, const std::string& text) override;
+    std::string PartText(StatusPart part) const override;
 
 private:
     HWND status_;

@@ -196,7 +196,7 @@ void KeyHandlers::EvaluateWithTiming(bool orderA) {
     }
     // Unsigned difference stays right across the 49-day wrap of the tick count.
     const std::uint32_t elapsed = host_.TickCount() - t0;
-    status_.SetPartText(0, std::string(msg::kTimingPrefix) + NumberToText(elapsed / 1000.0) + msg::kTimingSuffix);
+    status_.SetPartText(StatusPart::Message, std::string(msg::kTimingPrefix) + NumberToText(elapsed / 1000.0) + msg::kTimingSuffix);
 }
 
 void KeyHandlers::InsertNewLine() { box_.ReplaceSelection("\r\n"); }

@@ -29,23 +29,25 @@ private:
 // Keeps the last text of each status part, so the real bar is written once.
 class RecordingStatusBar : public StatusBar {
 public:
-    void SetPartText(int part, const std::string& text) override {
-        if (part < 0 || part >= kParts) return;
-        parts_[static_cast<size_t>(part)] = text;
-        set_[static_cast<size_t>(part)] = true;
+    void SetPartText(StatusPart part, const std::string& text) override {
+        const int index = StatusPartIndex(part);
+        if (index < 0) return;
+        parts_[static_cast<size_t>(index)] = text;
+        set_[static_cast<size_t>(index)] = true;
     }
-    std::string PartText(int part) const override {
-        return part >= 0 && part < kParts ? parts_[static_cast<size_t>(part)] : std::string();
+    std::string PartText(StatusPart part) const override {
+        const int index = StatusPartIndex(part);
+        return index >= 0 ? parts_[static_cast<size_t>(index)] : std::string();
     }
     void CopySetPartsTo(StatusBar& target) const {
-        for (int part = 0; part < kParts; ++part)
-            if (set_[static_cast<size_t>(part)]) target.SetPartText(part, parts_[static_cast<size_t>(part)]);
+        for (int index = 0; index < kStatusPartCount; ++index)
+            if (set_[static_cast<size_t>(index)])
+                target.SetPartText(static_cast<StatusPart>(index), parts_[static_cast<size_t>(index)]);
     }
 
 private:
-    static constexpr int kParts = 4;
-    std::array<std::string, kParts> parts_;
-    std::array<bool, kParts> set_{};
+    std::array<std::string, kStatusPartCount> parts_;
+    std::array<bool, kStatusPartCount> set_{};
 };
 
 // Keeps the last text put, so the real clipboard is opened once.

@@ -96,7 +96,7 @@ void TextChangedHandling::RestoreSnapshot(const std::string& text, TextPos caret
 
 void TextChangedHandling::ShowHint(const std::string& text, TextPos caret) {
     if (settings_.EnterInsertsNewLine) {
-        status_.SetPartText(0, hint::kEnterNewLine);
+        status_.SetPartText(StatusPart::Message, hint::kEnterNewLine);
         return;
     }
     // From the byte just before the caret: an "=" ahead of the line's end
@@ -106,7 +106,7 @@ void TextChangedHandling::ShowHint(const std::string& text, TextPos caret) {
     const size_t equals = text.find('=', from);
     const size_t lineEnd = text.find('\r', from);
     const bool hasResult = equals != std::string::npos && (lineEnd == std::string::npos || equals < lineEnd);
-    status_.SetPartText(0, hasResult ? hint::kLineModified : hint::kLineTyped);
+    status_.SetPartText(StatusPart::Message, hasResult ? hint::kLineModified : hint::kLineTyped);
 }
 
 bool TextChangedHandling::ReplaceTypedSequence(const std::string& text, TextPos caret) {

@@ -84,7 +84,7 @@ void Engine::RefreshLine() {
     const std::string& original = taken;
     // Any failed evaluation makes the refresh a failure, not only the last one.
     if (state_.RefreshPieceEvaluated && failureCount_ == failuresBefore) {
-        status_.SetPartText(0, msg::kRefreshed);
+        status_.SetPartText(StatusPart::Message, msg::kRefreshed);
         return;
     }
     // That stretch goes, not the caret line: pieces may have joined into a
@@ -95,5 +95,5 @@ void Engine::RefreshLine() {
     CutSelection(start, end);
     InsertAtCaret(original);
     ++failureCount_;
-    status_.SetPartText(0, msg::kRefreshFailed);
+    status_.SetPartText(StatusPart::Message, msg::kRefreshFailed);
 }

@@ -9,7 +9,7 @@ Engine::Engine(TextBox& box, StatusBar& status, ClipboardSink& clipboard, const 
 
 void Engine::Fail(const std::string& message) {
     ++failureCount_;
-    status_.SetPartText(0, message);
+    status_.SetPartText(StatusPart::Message, message);
 }
 
 void Engine::AppendHistoryRecord(const std::string& expression, const std::string& result) {

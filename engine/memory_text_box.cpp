@@ -80,11 +80,12 @@ void MemoryTextBox::ReplaceSelection(const std::string& text) {
     ++changes_;
 }
 
-void MemoryStatusBar::SetPartText(int part, const std::string& text) {
-    if (part >= 0 && part < static_cast<int>(parts_.size())) parts_[static_cast<size_t>(part)] = text;
+void MemoryStatusBar::SetPartText(StatusPart part, const std::string& text) {
+    const int index = StatusPartIndex(part);
+    if (index >= 0) parts_[static_cast<size_t>(index)] = text;
 }
 
-std::string MemoryStatusBar::PartText(int part) const {
-    if (part >= 0 && part < static_cast<int>(parts_.size())) return parts_[static_cast<size_t>(part)];
-    return std::string();
+std::string MemoryStatusBar::PartText(StatusPart part) const {
+    const int index = StatusPartIndex(part);
+    return index >= 0 ? parts_[static_cast<size_t>(index)] : std::string();
 }

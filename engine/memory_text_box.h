@@ -41,11 +41,11 @@ private:
 
 class MemoryStatusBar : public StatusBar {
 public:
-    void SetPartText(int part, const std::string& text) override;
-    std::string PartText(int part) const override;
+    void SetPartText(StatusPart part, const std::string& text) override;
+    std::string PartText(StatusPart part) const override;
 
 private:
-    std::array<std::string, 4> parts_;
+    std::array<std::string, kStatusPartCount> parts_;
 };
 
 class MemoryClipboard : public ClipboardSink {

@@ -33,12 +33,26 @@ public:
     virtual void ReplaceSelection(const std::string& text) = 0;
 };
 
-// The status bar: part 0 messages, 1 line and column, 2 mode line, 3 clock.
+// The status bar's parts, left to right.
+enum class StatusPart : int {
+    Message = 0,  // messages, hints and the time a calculation took
+    Caret = 1,    // the caret's line and column
+    Mode = 2,     // the mode line
+    Clock = 3,
+};
+inline constexpr int kStatusPartCount = 4;
+
+// Index of a part, or -1 for a value that names none.
+inline int StatusPartIndex(StatusPart part) {
+    const int index = static_cast<int>(part);
+    return index >= 0 && index < kStatusPartCount ? index : -1;
+}
+
 class StatusBar {
 public:
     virtual ~StatusBar() = default;
-    virtual void SetPartText(int part, const std::string& text) = 0;
-    virtual std::string PartText(int part) const = 0;
+    virtual void SetPartText(StatusPart part, const std::string& text) = 0;
+    virtual std::string PartText(StatusPart part) const = 0;
 };
 
 class ClipboardSink {

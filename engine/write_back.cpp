@@ -113,7 +113,7 @@ bool Engine::ResultStage(Request& request) {
             return false;
         }
         if (state_.RecordingOn) AppendHistoryRecord(request.expressionText, std::string());
-        status_.SetPartText(0, msg::kNoOperator);
+        status_.SetPartText(StatusPart::Message, msg::kNoOperator);
         return false;
     }
 
@@ -142,6 +142,6 @@ bool Engine::ResultStage(Request& request) {
     if (request.paddingBlanks != 0) box_.SetSelectionStart(box_.SelectionStart() - request.paddingBlanks);
 
     if (state_.RecordingOn) AppendHistoryRecord(request.expressionText, result);
-    if (settings_.RealTimeMode) status_.SetPartText(0, msg::kRefreshed);
+    if (settings_.RealTimeMode) status_.SetPartText(StatusPart::Message, msg::kRefreshed);
     return true;
 }

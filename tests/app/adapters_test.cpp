@@ -123,14 +123,14 @@ TEST_F(EditBoxAdapterTest, EditsTextsBeyondTheControlsDefaultLimit) {
 
 TEST_F(WindowTest, StatusBarPartsHoldGbkText) {
     StatusBarAdapter& status = window_.StatusText();
-    status.SetPartText(2, "真 12位精度");
-    status.SetPartText(3, "");
-    EXPECT_EQ(status.PartText(2), "真 12位精度");
-    EXPECT_EQ(status.PartText(3), "");
+    status.SetPartText(StatusPart::Mode, "真 12位精度");
+    status.SetPartText(StatusPart::Clock, "");
+    EXPECT_EQ(status.PartText(StatusPart::Mode), "真 12位精度");
+    EXPECT_EQ(status.PartText(StatusPart::Clock), "");
     wchar_t wide[32] = {};
     SendMessageW(window_.Status(), SB_GETTEXTW, 2, reinterpret_cast<LPARAM>(wide));
     EXPECT_STREQ(wide, L"\u771F 12\u4F4D\u7CBE\u5EA6");
-    EXPECT_EQ(status.PartText(4), "");
+    EXPECT_EQ(status.PartText(static_cast<StatusPart>(4)), "");
 }
 
 TEST_F(WindowTest, ClipboardReceivesUnicodeText) {

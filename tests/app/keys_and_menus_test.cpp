@@ -27,13 +27,13 @@ TEST_F(RealTimeWindowTest, EveryReleasedKeyEvaluatesAndTheCaretStays) {
 }
 
 TEST_F(RealTimeWindowTest, CtrlDigitSetsThePlacesShownInTheModeLine) {
-    EXPECT_EQ(statusPart(2), " 实时计算 , 角度制 , 12位精度");
+    EXPECT_EQ(statusPart(StatusPart::Mode), " 实时计算 , 角度制 , 12位精度");
     PressWithCtrl('5');
-    EXPECT_EQ(statusPart(2), " 实时计算 , 角度制 , 5位精度");
+    EXPECT_EQ(statusPart(StatusPart::Mode), " 实时计算 , 角度制 , 5位精度");
     EXPECT_EQ(window_.CurrentSettings().Precision, 5);
     // The keypad's 5 is another key: nothing changes, nothing is typed.
     PressWithCtrl(VK_NUMPAD5);
-    EXPECT_EQ(statusPart(2), " 实时计算 , 角度制 , 5位精度");
+    EXPECT_EQ(statusPart(StatusPart::Mode), " 实时计算 , 角度制 , 5位精度");
     EXPECT_EQ(box().Text(), "");
 }
 
@@ -43,7 +43,7 @@ TEST_F(RealTimeWindowTest, CtrlGSwitchesRealTimeAndRecordingFollows) {
 
     PressWithCtrl('G');
     EXPECT_FALSE(window_.CurrentSettings().RealTimeMode);
-    EXPECT_EQ(statusPart(2), " 正常模式 , 角度制 , 12位精度");
+    EXPECT_EQ(statusPart(StatusPart::Mode), " 正常模式 , 角度制 , 12位精度");
     EXPECT_FALSE(MenuState(IDM_REALTIME) & MF_CHECKED);
     EXPECT_FALSE(MenuState(IDM_RECORD) & MF_GRAYED);
     EXPECT_EQ(box().Text(), "");  // a shortcut types nothing

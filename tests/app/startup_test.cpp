@@ -49,7 +49,7 @@ struct Started {
         GetWindowRect(window.Box(), &r);
         return r.bottom - r.top;
     }
-    std::string Part(int part) { return window.StatusText().PartText(part); }
+    std::string Part(StatusPart part) { return window.StatusText().PartText(part); }
 };
 
 TEST(Startup, FirstRunTakesEveryDefaultAndWritesNothing) {
@@ -94,9 +94,9 @@ TEST(Startup, FirstRunTakesEveryDefaultAndWritesNothing) {
     // The first undo snapshot is the box as start-up left it.
     EXPECT_EQ(s.window.History().Count(), 1u);
     EXPECT_EQ(s.window.History().Index(), 1u);
-    EXPECT_EQ(s.Part(0), " [提示]_初始化完毕，请输入表达式!");
-    EXPECT_EQ(s.Part(1), " 行: 1,列: 1,");
-    EXPECT_EQ(s.Part(2), " 实时计算 , 角度制 , 12位精度");
+    EXPECT_EQ(s.Part(StatusPart::Message), " [提示]_初始化完毕，请输入表达式!");
+    EXPECT_EQ(s.Part(StatusPart::Caret), " 行: 1,列: 1,");
+    EXPECT_EQ(s.Part(StatusPart::Mode), " 实时计算 , 角度制 , 12位精度");
     EXPECT_TRUE(s.window.TrayIconShown());
     EXPECT_EQ(s.window.ShowHideHotKeyId(), 0);
     EXPECT_EQ(s.folder.Listing(), L"");
@@ -186,7 +186,7 @@ TEST(Startup, BackupTextComesBackWithItsCaret) {
     ASSERT_EQ(window.Create(GetModuleHandleW(nullptr), folder.Path(), false), StartResult::Running);
     EXPECT_EQ(window.BoxText().Text(), "1×2\r\n3");
     EXPECT_EQ(window.BoxText().SelectionStart(), 4);
-    EXPECT_EQ(window.StatusText().PartText(1), " 行: 1,列: 5,");
+    EXPECT_EQ(window.StatusText().PartText(StatusPart::Caret), " 行: 1,列: 5,");
     EXPECT_EQ(window.History().Count(), 1u);
 }
 

@@ -108,8 +108,8 @@ protected:
     }
 
     EditBoxAdapter& box() { return window_.BoxText(); }
-    std::string statusPart(int part) { return window_.StatusText().PartText(part); }
-    std::string statusMessage() { return window_.StatusText().PartText(0); }
+    std::string statusPart(StatusPart part) { return window_.StatusText().PartText(part); }
+    std::string statusMessage() { return window_.StatusText().PartText(StatusPart::Message); }
 
     ProgramFolder folder_;
     MainWindow window_;

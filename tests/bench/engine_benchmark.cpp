@@ -106,7 +106,7 @@ void LoadAndEvaluate(benchmark::State& state, const Line& line) {
     h.Run(line.action);
     if (h.box.Text() != line.expected || h.engine.FailureCount() != 0) {
         state.SkipWithError(("unexpected result: " + h.box.Text().substr(0, 80) + " / " +
-                             h.status.PartText(0)).c_str());
+                             h.status.PartText(StatusPart::Message)).c_str());
         return;
     }
     for (auto _ : state) {

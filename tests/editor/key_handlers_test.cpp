@@ -106,7 +106,7 @@ TEST(EnterKey, ShortPressEvaluatesOrStartsANewLineBySwapSetting) {
         s.Put("1+2|");
         s.PressEnter(c.shift);
         EXPECT_EQ(s.Shown(), c.evaluates ? "1+2=3|" : "1+2\r\n|");
-        EXPECT_EQ(s.status.PartText(0), c.evaluates ? Timing("0.016") : "");
+        EXPECT_EQ(s.status.PartText(StatusPart::Message), c.evaluates ? Timing("0.016") : "");
         EXPECT_EQ(s.host.timer, 0u);
         EXPECT_EQ(s.host.timerStarts, 1);
         EXPECT_FALSE(s.keys.EnterLongPress());
@@ -130,7 +130,7 @@ TEST(EnterKey, TimingShowsWholeMillisecondsAsSeconds) {
         s.host.step = c.step;
         s.Put("2*3|");
         s.PressEnter(0);
-        EXPECT_EQ(s.status.PartText(0), Timing(c.seconds));
+        EXPECT_EQ(s.status.PartText(StatusPart::Message), Timing(c.seconds));
     }
 }
 
@@ -143,8 +143,8 @@ TEST(EnterKey, FailedEvaluationKeepsTheEngineMessageAndAddsNothing) {
     s.PressEnter(0);
     EXPECT_EQ(s.box.Text(), "1+");
     EXPECT_EQ(s.engine.FailureCount(), 1);
-    EXPECT_NE(s.status.PartText(0).rfind(msg::kTimingPrefix, 0), 0u);
-    EXPECT_FALSE(s.status.PartText(0).empty());
+    EXPECT_NE(s.status.PartText(StatusPart::Message).rfind(msg::kTimingPrefix, 0), 0u);
+    EXPECT_FALSE(s.status.PartText(StatusPart::Message).empty());
 }
 
 TEST(EnterKey, AfterResultOptionsRunInTheOrderOfTheComputingKey) {
@@ -207,7 +207,7 @@ TEST(EnterKey, HeldEnterInsertsLineBreaksAndItsReleaseActsOnlyAfterARepeat) {
         EXPECT_EQ(s.keys.EnterLongPress(), c.longPress);
         EXPECT_EQ(releaseConsumed, !c.longPress);
         EXPECT_EQ(s.host.timer, 0u);
-        EXPECT_EQ(s.status.PartText(0), "");
+        EXPECT_EQ(s.status.PartText(StatusPart::Message), "");
     }
 }
 
@@ -478,7 +478,7 @@ TEST(TabKey, ConvertsTheFractionOnlyAndNeverTypesATab) {
     EXPECT_EQ(s.host.calls, std::vector<std::string>{"fraction"});
     EXPECT_EQ(s.host.timer, 0u);
     EXPECT_EQ(s.Shown(), "1+2|");
-    EXPECT_EQ(s.status.PartText(0), "");
+    EXPECT_EQ(s.status.PartText(StatusPart::Message), "");
 }
 
 }  // namespace

@@ -63,7 +63,7 @@ TEST(BatchEvaluate, EvaluatesEveryLineOnceAndLeavesTheCaretBehindTheFirstByte) {
         EXPECT_EQ(s.box.Text(), c.expected);
         EXPECT_EQ(s.box.SelectionStart(), c.text.empty() ? 0 : 1);
         EXPECT_EQ(s.box.SelectionLength(), 0);
-        EXPECT_EQ(s.status.PartText(0), c.status);
+        EXPECT_EQ(s.status.PartText(StatusPart::Message), c.status);
         EXPECT_EQ(s.state.HistoryRecords.size(), c.records);
     }
 }
@@ -74,7 +74,7 @@ std::vector<std::string> Observe(const LineSession& s) {
         "text " + s.box.Text(),
         "caret " + std::to_string(s.box.SelectionStart()),
         "selection " + std::to_string(s.box.SelectionLength()),
-        "status " + s.status.PartText(0),
+        "status " + s.status.PartText(StatusPart::Message),
         "clipboard " + s.clipboard.Text(),
         "last result " + s.state.LastResult,
         "result produced " + std::to_string(s.state.ResultProduced),
@@ -133,7 +133,7 @@ TEST(BatchEvaluate, EndsAsTheSameWalkMadeStraightOnTheBox) {
                 // Values from before the batch that it may or may not replace.
                 s->state.LastResult = "99";
                 s->state.ResultProduced = true;
-                s->status.SetPartText(0, "before");
+                s->status.SetPartText(StatusPart::Message, "before");
                 s->Load(text, 2);
                 s->box.SetSelectionLength(1);
             }
@@ -304,7 +304,7 @@ TEST(FractionConvert, EndsInThePlainModeWhateverHappens) {
         s.Load(c.text, c.caret);
         s.commands.FractionConvert();
         EXPECT_EQ(s.box.Text(), c.expected);
-        EXPECT_EQ(s.status.PartText(0), c.status);
+        EXPECT_EQ(s.status.PartText(StatusPart::Message), c.status);
         EXPECT_EQ(s.state.EvalMode, EvalMode::Plain);
     }
     // After a failed conversion the next evaluation is a plain one.

@@ -252,7 +252,7 @@ TEST(TextChanged, Hints) {
         s.settings.EnterInsertsNewLine = c.enterNewLine;
         s.Put(c.text);
         s.changed.TextChangedHandler();
-        EXPECT_STREQ(s.status.PartText(0).c_str(), c.hint);
+        EXPECT_STREQ(s.status.PartText(StatusPart::Message).c_str(), c.hint);
     }
 }
 
@@ -262,9 +262,9 @@ TEST(TextChanged, RealTimeModeLeavesTheStatusAlone) {
         TypingSession s(false);
         s.settings.RealTimeMode = true;
         s.settings.EnterInsertsNewLine = enterNewLine;
-        s.status.SetPartText(0, "last message");
+        s.status.SetPartText(StatusPart::Message, "last message");
         s.Type("1+pi");
-        EXPECT_EQ(s.status.PartText(0), "last message");
+        EXPECT_EQ(s.status.PartText(StatusPart::Message), "last message");
         EXPECT_EQ(s.Shown(), "1+π#");
     }
 }

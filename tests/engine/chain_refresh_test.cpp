@@ -24,7 +24,7 @@ void RunRefresh(const RefreshCase& c, Settings settings = Settings()) {
     Engine engine(box, status, clipboard, settings, state);
     engine.RefreshLine();
     EXPECT_EQ(box.Text(), c.expected);
-    EXPECT_EQ(status.PartText(0), c.message);
+    EXPECT_EQ(status.PartText(StatusPart::Message), c.message);
     EXPECT_FALSE(state.RefreshActive);
 }
 

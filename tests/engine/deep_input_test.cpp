@@ -79,7 +79,7 @@ Outcome Evaluate(const DeepCase& c, bool refresh) {
             outcome.wrote = engine.Evaluator();
         }
         outcome.text = box.Text();
-        outcome.message = status.PartText(0);
+        outcome.message = status.PartText(StatusPart::Message);
     });
     return outcome;
 }

@@ -29,7 +29,7 @@ void RunCases(const std::vector<LineCase>& cases) {
         h.Load(c.input, c.caret);
         const bool wrote = h.engine.Evaluator();
         EXPECT_EQ(h.box.Text(), c.expected);
-        EXPECT_EQ(h.status.PartText(0), c.message);
+        EXPECT_EQ(h.status.PartText(StatusPart::Message), c.message);
         EXPECT_EQ(wrote, c.expected != c.input && c.message.empty());
     }
 }
@@ -108,7 +108,7 @@ TEST(Evaluator, EmptyAndBareLinesComputeNothing) {
         h.Load(text);
         EXPECT_FALSE(h.engine.Evaluator());
         EXPECT_EQ(h.box.Text(), text);
-        EXPECT_EQ(h.status.PartText(0), "");
+        EXPECT_EQ(h.status.PartText(StatusPart::Message), "");
     }
 }
 
@@ -160,19 +160,19 @@ TEST(Evaluator, RealTimeModeConfirmsAndRepeatsRefresh) {
     h.settings.RealTimeMode = true;
     h.Load("1+2");
     EXPECT_TRUE(h.engine.Evaluator());
-    EXPECT_EQ(h.status.PartText(0), msg::kRefreshed);
+    EXPECT_EQ(h.status.PartText(StatusPart::Message), msg::kRefreshed);
 
     // Evaluating the same line again would repeat the result: the chain is
     // refreshed and nothing new is written.
-    h.status.SetPartText(0, "");
+    h.status.SetPartText(StatusPart::Message, "");
     EXPECT_FALSE(h.engine.Evaluator());
     EXPECT_EQ(h.box.Text(), "1+2=3");
-    EXPECT_EQ(h.status.PartText(0), msg::kRefreshed);
+    EXPECT_EQ(h.status.PartText(StatusPart::Message), msg::kRefreshed);
 
     h.Load("1+24=3");
     EXPECT_FALSE(h.engine.Evaluator());
     EXPECT_EQ(h.box.Text(), "1+24=25");
-    EXPECT_EQ(h.status.PartText(0), msg::kRefreshed);
+    EXPECT_EQ(h.status.PartText(StatusPart::Message), msg::kRefreshed);
 }
 
 TEST(Evaluator, ClipboardAndHistoryRecords) {
@@ -226,7 +226,7 @@ TEST(Evaluator, RepairsStrayLineEndsAndRetriesOnce) {
     h.Load("2x\n1", 0);
     EXPECT_FALSE(h.engine.Evaluator());
     EXPECT_EQ(h.box.Text(), "2x\r\n1");
-    EXPECT_EQ(h.status.PartText(0), msg::kUnknownCharacter);
+    EXPECT_EQ(h.status.PartText(StatusPart::Message), msg::kUnknownCharacter);
 }
 
 TEST(Evaluator, StripControlCharsRepairsLineEnds) {
@@ -277,7 +277,7 @@ TEST(FractionConversion, FirstPassTakesOffTheShownResult) {
         EXPECT_EQ(h.engine.Evaluator(), c.removed);
         EXPECT_EQ(h.box.Text(), c.after);
         EXPECT_EQ(h.state.FractionConvertForm, c.form);
-        EXPECT_EQ(h.status.PartText(0), c.message);
+        EXPECT_EQ(h.status.PartText(StatusPart::Message), c.message);
     }
 }
 

@@ -22,7 +22,7 @@ void RunLines(const std::vector<LineCase>& cases, void (*configure)(Settings&) =
         const bool wrote = session.engine.Evaluator();
         EXPECT_EQ(wrote, c.message.empty());
         EXPECT_EQ(session.box.Text(), c.message.empty() ? c.input + "=" + c.result : c.input);
-        EXPECT_EQ(session.status.PartText(0), c.message);
+        EXPECT_EQ(session.status.PartText(StatusPart::Message), c.message);
     }
 }
 

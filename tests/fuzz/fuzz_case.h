@@ -133,7 +133,7 @@ public:
     std::string Evaluate(EvalMode evalMode) {
         const std::string before = w_.box.Text();
         const size_t caret = static_cast<size_t>(w_.box.SelectionStart());
-        w_.status.SetPartText(0, std::string());
+        w_.status.SetPartText(StatusPart::Message, std::string());
         w_.state.EvalMode = evalMode;
         const bool wrote = w_.engine.Evaluator();
         w_.state.EvalMode = EvalMode::Plain;
@@ -143,10 +143,10 @@ public:
     std::string Refresh() {
         const std::string before = w_.box.Text();
         const size_t caret = static_cast<size_t>(w_.box.SelectionStart());
-        w_.status.SetPartText(0, std::string());
+        w_.status.SetPartText(StatusPart::Message, std::string());
         w_.engine.RefreshLine();
         const std::string after = w_.box.Text();
-        const std::string status = w_.status.PartText(0);
+        const std::string status = w_.status.PartText(StatusPart::Message);
         if (status != "" && status != msg::kRefreshed && status != msg::kRefreshFailed)
             return "refresh ended with another message";
         if (before.empty()) return after.empty() ? std::string() : "refresh of an empty box wrote";
@@ -169,12 +169,12 @@ public:
     std::string FractionConvert() {
         const std::string before = w_.box.Text();
         const size_t caret = static_cast<size_t>(w_.box.SelectionStart());
-        w_.status.SetPartText(0, std::string());
+        w_.status.SetPartText(StatusPart::Message, std::string());
         w_.state.EvalMode = EvalMode::FractionFirstPass;
         const bool first = w_.engine.Evaluator();
         w_.state.EvalMode = EvalMode::Plain;
         const std::string cut = w_.box.Text();
-        const std::string status = w_.status.PartText(0);
+        const std::string status = w_.status.PartText(StatusPart::Message);
         if (!first) {
             if (cut != before) return "failed first conversion pass changed the text";
             if (status != "" && !TextStartsWith(status, "  [分数转换不能完成请求]_"))
@@ -214,7 +214,7 @@ private:
 
     std::string CheckEvaluation(const std::string& before, size_t caret, bool wrote, EvalMode evalMode) {
         const std::string after = w_.box.Text();
-        const std::string status = w_.status.PartText(0);
+        const std::string status = w_.status.PartText(StatusPart::Message);
         const bool broken = lineprops::HasBrokenLineEnds(before);
         if (wrote) {
             if (lineprops::IsErrorMessage(status)) return "wrote a result and reported a failure";
@@ -358,10 +358,10 @@ inline std::string RunCase(const Case& c, std::string* text = nullptr, std::stri
     }
     if (fault.empty() && world.state.RefreshActive) fault = "a cut request was left pending";
     if (text != nullptr) *text = world.box.Text();
-    if (status != nullptr) *status = world.status.PartText(0);
+    if (status != nullptr) *status = world.status.PartText(StatusPart::Message);
     if (fault.empty()) return fault;
     return fault + "\n  before: \"" + Escaped(c.text) + "\" caret " + std::to_string(c.caret) + "\n  after:  \"" +
-           Escaped(world.box.Text()) + "\"\n  status: \"" + world.status.PartText(0) + "\"";
+           Escaped(world.box.Text()) + "\"\n  status: \"" + world.status.PartText(StatusPart::Message) + "\"";
 }
 
 }  // namespace fuzzcase
