@@ -9,36 +9,10 @@
 #include "engine.h"
 #include "line_commands.h"
 #include "main_window.h"
+#include "menu.h"
 #include "mode_line.h"
 #include "resource_ids.h"
 #include "status_bar_adapter.h"
-
-namespace {
-
-// The item is taken out of its menu while hidden and put back with its
-// caption in front of `before` when shown.
-struct HiddenItem {
-    UINT id;
-    UINT before;  // shown again in front of this item
-};
-
-void SetItemVisible(HMENU menu, const HiddenItem& item, bool visible, const std::wstring& caption) {
-    if (!menu) return;
-    const bool present = GetMenuState(menu, item.id, MF_BYCOMMAND) != static_cast<UINT>(-1);
-    if (visible && !present) {
-        InsertMenuW(menu, item.before, MF_BYCOMMAND | MF_STRING, item.id, caption.c_str());
-    } else if (!visible && present) {
-        RemoveMenu(menu, item.id, MF_BYCOMMAND);
-    }
-}
-
-std::wstring MenuCaption(HMENU menu, UINT id) {
-    wchar_t caption[128] = {};
-    if (menu) GetMenuStringW(menu, id, caption, 128, MF_BYCOMMAND);
-    return caption;
-}
-
-}  // namespace
 
 void MainWindow::BuildCommands() {
     CommandTable& t = commands_;
@@ -146,11 +120,11 @@ void MainWindow::RefreshMenus() {
 void MainWindow::SetCompatCopyVisible(bool visible) {
     // Read while the items are still in the menus, to put them back later.
     if (compatCaption_.empty()) {
-        compatCaption_ = MenuCaption(mainMenu_, IDM_COPY_COMPAT);
-        compatContextCaption_ = MenuCaption(contextMenu_, IDM_COPY_COMPAT);
+        compatCaption_ = MenuItemCaption(mainMenu_, IDM_COPY_COMPAT);
+        compatContextCaption_ = MenuItemCaption(contextMenu_, IDM_COPY_COMPAT);
     }
-    SetItemVisible(mainMenu_, {IDM_COPY_COMPAT, IDM_PASTE}, visible, compatCaption_);
-    SetItemVisible(contextMenu_, {IDM_COPY_COMPAT, IDM_PASTE}, visible, compatContextCaption_);
+    SetMenuItemShown(mainMenu_, IDM_COPY_COMPAT, IDM_PASTE, visible, compatCaption_);
+    SetMenuItemShown(contextMenu_, IDM_COPY_COMPAT, IDM_PASTE, visible, compatContextCaption_);
     if (GetMenu(Handle())) DrawMenuBar(Handle());
 }
 

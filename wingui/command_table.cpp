@@ -59,13 +59,17 @@ bool CommandTable::UpdateItems(HMENU menu) const {
         info.cbSize = sizeof info;
         info.fMask = MIIM_ID | MIIM_SUBMENU | MIIM_FTYPE;
         if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info) || (info.fType & MFT_SEPARATOR)) continue;
-        bool available = true;
+        bool available;
         if (info.hSubMenu) {
             available = UpdateItems(info.hSubMenu);
         } else if (const Command* command = Find(info.wID)) {
             available = IsEnabled(info.wID);
             const bool checked = command->Checked && command->Checked();
             CheckMenuItem(menu, static_cast<UINT>(i), MF_BYPOSITION | (checked ? MF_CHECKED : MF_UNCHECKED));
+        } else {
+            // Not the table's: left as it is.
+            anyAvailable = anyAvailable || !(GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_GRAYED);
+            continue;
         }
         EnableMenuItem(menu, static_cast<UINT>(i), MF_BYPOSITION | (available ? MF_ENABLED : MF_GRAYED));
         anyAvailable = anyAvailable || available;
