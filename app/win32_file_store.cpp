@@ -18,6 +18,13 @@ bool Win32FileStore::Exists(const std::string& gbkPath) {
     return GetFileAttributesW(WidePath(gbkPath).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+bool Win32FileStore::CreateFolder(const std::string& gbkPath) {
+    const std::wstring path = WidePath(gbkPath);
+    if (CreateDirectoryW(path.c_str(), nullptr)) return true;
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 bool Win32FileStore::ReplaceAtomically(const std::string& gbkPath, const std::string& bytes) {
     return WriteFileAtomically(WidePath(gbkPath), bytes);
 }

@@ -20,6 +20,7 @@ public:
     // Writes "<path>.tmp" in full, flushes it and moves it over the file; on
     // any failure the temporary is removed and the old file stays as it was.
     bool ReplaceAtomically(const std::string& gbkPath, const std::string& bytes) override;
+    bool CreateFolder(const std::string& gbkPath) override;
 
 private:
     std::wstring WidePath(const std::string& gbkPath) const;

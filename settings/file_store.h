@@ -16,4 +16,7 @@ public:
     // file or the new one, never a part; false leaves the old file as it was.
     // Never creates a missing folder.
     virtual bool ReplaceAtomically(const std::string& gbkPath, const std::string& bytes) = 0;
+    // Makes the folder when it is missing (its parent must be there); true
+    // when it is there afterwards.
+    virtual bool CreateFolder(const std::string& gbkPath) = 0;
 };

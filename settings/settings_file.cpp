@@ -40,6 +40,14 @@ bool SettingsFile::WriteString(const std::string& section, const std::string& ke
     return store_.ReplaceAtomically(path_, document.Serialise());
 }
 
+bool SettingsFile::CreateFolder() {
+    // The last "\\" that starts a character: a GBK trail byte can be 0x5C.
+    std::size_t slash = std::string::npos;
+    for (std::size_t at = 0; at < path_.size(); at += static_cast<unsigned char>(path_[at]) >= 0x80 ? 2 : 1)
+        if (path_[at] == '\\') slash = at;
+    return slash == std::string::npos || slash == 0 || store_.CreateFolder(path_.substr(0, slash));
+}
+
 bool SettingsFile::WriteBool(const std::string& section, const std::string& key, bool value) {
     return WriteString(section, key, BoolToSetting(value));
 }

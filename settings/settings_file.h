@@ -25,6 +25,10 @@ public:
     bool WriteBool(const std::string& section, const std::string& key, bool value);
     bool WriteInt(const std::string& section, const std::string& key, std::int64_t value);
 
+    // Makes the file's folder when it is missing: for writes the user asked
+    // for, which must not be lost on a first run. True when it is there.
+    bool CreateFolder();
+
     const std::string& Path() const { return path_; }
 
 private:

@@ -102,4 +102,24 @@ TEST_F(SettingsFileTest, RewritingKeepsAHandEditedFileByteForByte) {
     EXPECT_TRUE(file.ReadBool("其他设置", "按esc退出", false));
 }
 
+// The folder of a path ends at its last "\" that starts a character.
+TEST(SettingsFileFolder, CreateFolderMakesTheFilesFolder) {
+    struct Case {
+        const char* path;
+        const char* folder;  // "" when there is none to make
+    };
+    const Case cases[] = {
+        {"\\Numerin运行文件\\Numerin配置文件.ini", "\\Numerin运行文件"},
+        {"\\dir\\\x81\\name.ini", "\\dir"},  // 81 5C is one character
+        {"plain.ini", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        MemoryFileStore store;
+        SettingsFile file(store, c.path);
+        EXPECT_TRUE(file.CreateFolder());
+        EXPECT_EQ(store.folders, c.folder[0] ? std::set<std::string>{c.folder} : std::set<std::string>{});
+    }
+}
+
 }  // namespace

@@ -34,4 +34,9 @@ public:
         files[path] = bytes;
         return true;
     }
+
+    bool CreateFolder(const std::string& path) override {
+        folders.insert(path);
+        return true;
+    }
 };
