@@ -55,6 +55,8 @@ StartResult MainWindow::Create(HINSTANCE instance, const std::wstring& programFo
     mainMenu_ = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAIN_MENU));
     contextMenuRoot_ = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_CONTEXT_MENU));
     contextMenu_ = contextMenuRoot_ ? GetSubMenu(contextMenuRoot_, 0) : nullptr;
+    trayMenuRoot_ = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_TRAY_MENU));
+    trayMenu_ = trayMenuRoot_ ? GetSubMenu(trayMenuRoot_, 0) : nullptr;
     BuildCommands();
 
     // Created hidden: the creation handler runs before the window is shown.
@@ -228,6 +230,10 @@ bool MainWindow::PreTranslateMessage(const MSG& message) {
     const HWND box = box_.Handle();
     const bool ours = message.hwnd == Handle() || message.hwnd == box || message.hwnd == status_;
     if (!ours) return false;
+    if (escCloses_ && message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) {
+        PostMessageW(Handle(), WM_CLOSE, 0, 0);
+        return true;
+    }
     const HACCEL accelerators = commands_.Accelerators();
     if (accelerators && TranslateAcceleratorW(Handle(), accelerators, const_cast<MSG*>(&message))) return true;
     if (message.hwnd == box && message.message == WM_KEYDOWN && keys_) {
@@ -278,8 +284,11 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (static_cast<int>(wParam) == edge_.ShowHideHotKeyId()) edge_.ShowHide();
         return 0;
     case kTrayMessage:
-        tray_.OnEvent(lParam);
+        OnTrayEvent(lParam);
         return 0;
+    case WM_CLOSE:
+        if (!CloseQuery()) return 0;
+        break;
     case WM_NOTIFY: {
         const auto* note = reinterpret_cast<const NMHDR*>(lParam);
         // A click refreshes the caret's line, a double click clears the box.
@@ -321,8 +330,9 @@ void MainWindow::Release() {
     // A menu bar hidden at the end is no longer owned by the window.
     if (mainMenu_ && (!Handle() || GetMenu(Handle()) != mainMenu_)) DestroyMenu(mainMenu_);
     if (contextMenuRoot_) DestroyMenu(contextMenuRoot_);
+    if (trayMenuRoot_) DestroyMenu(trayMenuRoot_);
     font_ = nullptr;
     boxBrush_ = nullptr;
-    mainMenu_ = contextMenuRoot_ = contextMenu_ = nullptr;
+    mainMenu_ = contextMenuRoot_ = contextMenu_ = trayMenuRoot_ = trayMenu_ = nullptr;
     icon_ = smallIcon_ = nullptr;
 }

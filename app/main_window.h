@@ -133,6 +133,18 @@ private:
     void UpdateModeStatus() override;
     void FractionConvert() override;
 
+    // Closing and the tray (main_window_closing.cpp).
+    // True lets the window close; a refused close leaves it minimised or hidden.
+    bool CloseQuery();
+    bool ExitDecision();
+    // Hidden in the tray; without a tray icon nothing could bring it back,
+    // so it stays minimised instead.
+    void HideToTray();
+    // Back from the tray or the task bar in its remembered state, in front.
+    void BringBack();
+    void OnTrayEvent(LPARAM mouseMessage);
+    void ShowTrayMenu();
+
     // Everything the window owns beyond the handles; freed at WM_NCDESTROY.
     void Release();
 
@@ -144,12 +156,15 @@ private:
     WindowState startState_ = WindowState::Normal;
     unsigned keyDelayInterval_ = 0;
     bool fullScreenKeyOn_ = false;  // the full-screen key's state, checked in 视图
+    bool escCloses_ = false;        // Esc asks the window to close; set by the options only
 
     ExpressionBox box_{*this};
     HWND status_ = nullptr;
     HMENU mainMenu_ = nullptr;
     HMENU contextMenuRoot_ = nullptr;
     HMENU contextMenu_ = nullptr;
+    HMENU trayMenuRoot_ = nullptr;
+    HMENU trayMenu_ = nullptr;
     HFONT font_ = nullptr;
     HBRUSH boxBrush_ = nullptr;
     HICON icon_ = nullptr;

@@ -36,7 +36,8 @@ void MainWindow::BuildCommands() {
     t.Add(IDM_SAVE, CtrlKey('S'));
     t.Add(IDM_SAVE_AS);
     t.Add(IDM_PRINT, CtrlKey('P'));
-    t.Add(IDM_EXIT, CtrlKey('Q'));
+    // Without the close question; the exit save runs as the window goes.
+    t.Add(IDM_EXIT, CtrlKey('Q'), [this] { DestroyWindow(Handle()); });
 
     // 编辑.
     t.Add(IDM_UNDO, CtrlKey('Z'), [this] { Undo(); });
@@ -90,6 +91,10 @@ void MainWindow::BuildCommands() {
     // goes to full screen.
     t.Add(IDM_VIEW_FULL_SCREEN, {}, [this] { FullScreen(); }, nullptr, [this] { return fullScreenKeyOn_; });
 
+    // 托盘菜单.
+    t.Add(IDM_TRAY_OPEN, {}, [this] { BringBack(); });
+    t.Add(IDM_TRAY_EXIT, {}, [this] { DestroyWindow(Handle()); });
+
     // 查找, 其他, 设置, 关于: their windows are built later.
     t.Add(IDM_FIND_REPLACE, CtrlKey('F'));
     t.Add(IDM_FIND_PREVIOUS, ShiftKey(VK_F3));
@@ -115,6 +120,7 @@ void MainWindow::RunCommand(UINT id) {
 void MainWindow::RefreshMenus() {
     commands_.UpdateMenu(mainMenu_);
     commands_.UpdateMenu(contextMenu_);
+    commands_.UpdateMenu(trayMenu_);
 }
 
 void MainWindow::SetCompatCopyVisible(bool visible) {

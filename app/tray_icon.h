@@ -13,11 +13,6 @@ public:
     void Remove();
     bool Shown() const { return shown_; }
 
-    // A mouse event on the icon (the callback message's lParam). Not built
-    // yet: the tray menu and bringing the window back come with closing to
-    // the tray, so nothing happens.
-    void OnEvent(LPARAM) {}
-
 private:
     HWND window_ = nullptr;
     bool shown_ = false;

@@ -8,6 +8,7 @@
 
 #define IDR_MAIN_MENU 101
 #define IDR_CONTEXT_MENU 102
+#define IDR_TRAY_MENU 104
 
 /* Menu bar: file */
 #define IDM_NEW_FILE 40001
@@ -70,6 +71,10 @@
 #define IDM_INSERT_FUNCTION_FIRST 41101
 #define IDM_INSERT_FUNCTION_COUNT 16
 #define IDM_INSERT_FUNCTION_LAST (IDM_INSERT_FUNCTION_FIRST + IDM_INSERT_FUNCTION_COUNT - 1)
+
+/* Tray menu (its 外观设置 is IDM_APPEARANCE) */
+#define IDM_TRAY_OPEN 41301
+#define IDM_TRAY_EXIT 41302
 
 /* Context menu: view sub-menu (its 外观设置 is IDM_APPEARANCE) */
 #define IDM_VIEW_NORMAL 41201

@@ -73,36 +73,6 @@ TEST_F(RealTimeWindowTest, ConsumedKeysTypeNothing) {
     EXPECT_EQ(box().Text(), "");
 }
 
-// Catches the pop-up menus the window opens and closes each at once.
-class MenuWatch {
-public:
-    MenuWatch() {
-        current_ = this;
-        hook_ = SetWindowsHookExW(WH_CALLWNDPROC, &MenuWatch::Hook, nullptr, GetCurrentThreadId());
-        timer_ = SetTimer(nullptr, 0, 50, &MenuWatch::Close);
-    }
-    ~MenuWatch() {
-        KillTimer(nullptr, timer_);
-        UnhookWindowsHookEx(hook_);
-        current_ = nullptr;
-    }
-    std::vector<HMENU> opened;
-
-private:
-    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
-        const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
-        if (code == HC_ACTION && message->message == WM_INITMENUPOPUP && current_)
-            current_->opened.push_back(reinterpret_cast<HMENU>(message->wParam));
-        return CallNextHookEx(nullptr, code, wParam, lParam);
-    }
-    static void CALLBACK Close(HWND, UINT, UINT_PTR, DWORD) { EndMenu(); }
-
-    static MenuWatch* current_;
-    HHOOK hook_;
-    UINT_PTR timer_;
-};
-MenuWatch* MenuWatch::current_ = nullptr;
-
 TEST_F(RealTimeWindowTest, RightClickOpensTheProgramsContextMenu) {
     MenuWatch watch;
     SendMessageW(window_.Box(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 10));

@@ -75,6 +75,7 @@ TEST_F(CommandTableTest, EveryMenuItemHasACommandAndShowsItsShortcut) {
     const CommandTable& table = window_.Commands();
     MenuHandle bar(IDR_MAIN_MENU);
     MenuHandle context(IDR_CONTEXT_MENU);
+    MenuHandle tray(IDR_TRAY_MENU);
     ASSERT_NE(bar.Menu, nullptr);
     ASSERT_EQ(GetMenuItemCount(context.Menu), 1);
 
@@ -89,6 +90,8 @@ TEST_F(CommandTableTest, EveryMenuItemHasACommandAndShowsItsShortcut) {
             EXPECT_TRUE(HasAccessPrefix(item.Caption)) << item.Caption;
         }
     CollectCommands(GetSubMenu(context.Menu, 0), contextItems);
+    // The tray menu shows no access keys and no shortcuts.
+    CollectCommands(GetSubMenu(tray.Menu, 0), contextItems);
 
     for (const MenuItem& item : barItems) {
         SCOPED_TRACE(item.Caption);

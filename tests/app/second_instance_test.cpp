@@ -76,6 +76,8 @@ std::wstring CopyProgramInto(const ProgramFolder& folder) {
 TEST(SecondInstance, RestoresTheFirstWindowAndEndsWithCodeZero) {
     ProgramFolder folder;
     folder.MakeSettingsFolder();
+    // Closing exits without the question.
+    folder.WriteSettings("[运行设置]\r\n退出设置=1\r\n");
     const std::wstring exe = CopyProgramInto(folder);
     ASSERT_FALSE(exe.empty());
 
@@ -99,7 +101,7 @@ TEST(SecondInstance, RestoresTheFirstWindowAndEndsWithCodeZero) {
 
 TEST(SecondInstance, BothRunWhenSeveralAreAllowed) {
     ProgramFolder folder;
-    folder.WriteSettings("[其他设置]\r\n允许多开=真\r\n");
+    folder.WriteSettings("[运行设置]\r\n退出设置=1\r\n[其他设置]\r\n允许多开=真\r\n");
     const std::wstring exe = CopyProgramInto(folder);
     ASSERT_FALSE(exe.empty());
 

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "edit_box_adapter.h"
 #include "main_window.h"
@@ -35,6 +36,36 @@ inline void SetModifiers(bool ctrl, bool shift, bool alt = false) {
     state[VK_MENU] = state[VK_LMENU] = alt ? 0x80 : 0;
     SetKeyboardState(state);
 }
+
+// Catches the pop-up menus the window opens and closes each at once.
+class MenuWatch {
+public:
+    MenuWatch() {
+        current_ = this;
+        hook_ = SetWindowsHookExW(WH_CALLWNDPROC, &MenuWatch::Hook, nullptr, GetCurrentThreadId());
+        timer_ = SetTimer(nullptr, 0, 50, &MenuWatch::Close);
+    }
+    ~MenuWatch() {
+        KillTimer(nullptr, timer_);
+        UnhookWindowsHookEx(hook_);
+        current_ = nullptr;
+    }
+    std::vector<HMENU> opened;
+
+private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
+        const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (code == HC_ACTION && message->message == WM_INITMENUPOPUP && current_)
+            current_->opened.push_back(reinterpret_cast<HMENU>(message->wParam));
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    static void CALLBACK Close(HWND, UINT, UINT_PTR, DWORD) { EndMenu(); }
+
+    static MenuWatch* current_;
+    HHOOK hook_;
+    UINT_PTR timer_;
+};
+inline MenuWatch* MenuWatch::current_ = nullptr;
 
 // A main window started from a private program folder whose settings file
 // switches real-time evaluation off, with an empty box: Enter alone
