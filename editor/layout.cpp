@@ -28,12 +28,11 @@ bool IsOnScreen(const WindowRect& r, int screenWidth, int screenHeight) {
     return left + 10 <= screenWidth && left + width >= 10 && top + 10 <= screenHeight;
 }
 
-bool NeedsFallback(const WindowRect& r, int screenWidth, int screenHeight) {
-    const long long top = r.Top, width = r.Width;
-    // The fourth test adds the width to the top, as the window was always
-    // placed; together with the height test it keeps a sliver of a window
-    // from being restored.
-    return !IsOnScreen(r, screenWidth, screenHeight) || top + width < 355 || r.Height < 80;
+bool PlacementKept(const WindowRect& r, int screenWidth, int screenHeight) {
+    const long long top = r.Top, height = r.Height;
+    // The bottom edge must reach 10 pixels into the screen, as the right
+    // edge must; the height test keeps a sliver of a window from coming back.
+    return IsOnScreen(r, screenWidth, screenHeight) && top + height >= 10 && r.Height >= 80;
 }
 
 Placement StartPlacement(const Settings& settings, int screenWidth, int screenHeight) {
@@ -41,7 +40,7 @@ Placement StartPlacement(const Settings& settings, int screenWidth, int screenHe
     placement.Rect = {settings.WindowLeft, settings.WindowTop, settings.WindowWidth, settings.WindowHeight};
     placement.State = settings.WindowState == static_cast<int>(WindowState::Maximised) ? WindowState::Maximised
                                                                                        : WindowState::Normal;
-    if (NeedsFallback(placement.Rect, screenWidth, screenHeight)) {
+    if (!PlacementKept(placement.Rect, screenWidth, screenHeight)) {
         placement.Rect = DefaultPlacement(screenWidth, screenHeight);
         placement.State = WindowState::Centred;
     }

@@ -28,8 +28,10 @@ WindowRect DefaultPlacement(int screenWidth, int screenHeight);
 
 // The first three off-screen tests: the window can still be reached.
 bool IsOnScreen(const WindowRect& rect, int screenWidth, int screenHeight);
-// All five: a stored placement that fails one of them is not used.
-bool NeedsFallback(const WindowRect& rect, int screenWidth, int screenHeight);
+// All five: a stored placement start-up uses instead of the fallback. The
+// window-position window accepts exactly these, so what the user enters
+// there is what the next start shows.
+bool PlacementKept(const WindowRect& rect, int screenWidth, int screenHeight);
 
 struct Placement {
     WindowRect Rect;

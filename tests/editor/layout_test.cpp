@@ -63,7 +63,8 @@ TEST(Layout, StartPlacementTakesTheStoredValuesOrFallsBack) {
         {"fresh file", Stored(0, 0, 0, 0), centred, WindowState::Centred},
         {"height 79", Stored(100, 100, 800, 79), centred, WindowState::Centred},
         {"height 80", Stored(100, 100, 800, 80), {100, 100, 800, 80}, WindowState::Normal},
-        {"top plus width below 355", Stored(100, 100, 200, 600), centred, WindowState::Centred},
+        {"narrow window high up", Stored(100, 100, 200, 600), {100, 100, 200, 600}, WindowState::Normal},
+        {"bottom edge above the screen", Stored(100, -595, 800, 600), centred, WindowState::Centred},
         {"left edge past the screen", Stored(1911, 100, 800, 600), centred, WindowState::Centred},
         {"left edge 10 inside", Stored(1910, 100, 800, 600), {1910, 100, 800, 600}, WindowState::Normal},
         {"right edge left of the screen", Stored(-795, 100, 800, 600), centred, WindowState::Centred},
@@ -80,6 +81,28 @@ TEST(Layout, StartPlacementTakesTheStoredValuesOrFallsBack) {
         EXPECT_EQ(p.Rect.Width, c.rect.Width);
         EXPECT_EQ(p.Rect.Height, c.rect.Height);
         EXPECT_EQ(p.State, c.state);
+    }
+}
+
+// Start-up and the window-position window share this test: a placement
+// one accepts, the other keeps.
+TEST(Layout, PlacementKeptOnlyWhileTheWindowCanBeReached) {
+    struct Case {
+        WindowRect rect;
+        bool kept;
+    };
+    const Case cases[] = {
+        {{1910, 100, 800, 600}, true},   {{1911, 100, 800, 600}, false},
+        {{-500, 100, 510, 600}, true},   {{-500, 100, 509, 600}, false},
+        {{100, 1070, 800, 600}, true},   {{100, 1071, 800, 600}, false},
+        {{100, 100, 800, 80}, true},     {{100, 100, 800, 79}, false},
+        {{100, -590, 800, 600}, true},   {{100, -591, 800, 600}, false},
+        {{2147483647, 0, 2147483647, 600}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.rect.Left << "," << c.rect.Top << " " << c.rect.Width << "x"
+                                        << c.rect.Height);
+        EXPECT_EQ(PlacementKept(c.rect, 1920, 1080), c.kept);
     }
 }
 
