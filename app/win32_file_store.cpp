@@ -28,3 +28,9 @@ bool Win32FileStore::CreateFolder(const std::string& gbkPath) {
 bool Win32FileStore::ReplaceAtomically(const std::string& gbkPath, const std::string& bytes) {
     return WriteFileAtomically(WidePath(gbkPath), bytes);
 }
+
+bool Win32FileStore::Delete(const std::string& gbkPath) {
+    if (DeleteFileW(WidePath(gbkPath).c_str())) return true;
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}

@@ -21,6 +21,7 @@ public:
     // any failure the temporary is removed and the old file stays as it was.
     bool ReplaceAtomically(const std::string& gbkPath, const std::string& bytes) override;
     bool CreateFolder(const std::string& gbkPath) override;
+    bool Delete(const std::string& gbkPath) override;
 
 private:
     std::wstring WidePath(const std::string& gbkPath) const;

@@ -19,4 +19,7 @@ public:
     // Makes the folder when it is missing (its parent must be there); true
     // when it is there afterwards.
     virtual bool CreateFolder(const std::string& gbkPath) = 0;
+    // Removes the file; true when it is not there afterwards, so a missing
+    // file counts as done.
+    virtual bool Delete(const std::string& gbkPath) = 0;
 };

@@ -30,13 +30,18 @@ std::int64_t SettingsFile::ReadInt64(const std::string& section, const std::stri
 }
 
 bool SettingsFile::WriteString(const std::string& section, const std::string& key, const std::string& value) {
+    return WriteAll({{section, key, value}});
+}
+
+bool SettingsFile::WriteAll(const std::vector<SettingText>& values) {
     // A missing file starts empty; the store then fails when the folder is
     // missing too, as on a first run. A file that is there but cannot be
     // read is left alone: rewriting it from nothing would lose every key.
     const std::optional<std::string> bytes = store_.ReadAll(path_);
     if (!bytes && store_.Exists(path_)) return false;
     IniDocument document = IniDocument::Parse(bytes.value_or(std::string()));
-    if (!document.Set(section, key, value)) return false;
+    for (const SettingText& text : values)
+        if (!document.Set(text.section, text.key, text.value)) return false;
     return store_.ReplaceAtomically(path_, document.Serialise());
 }
 

@@ -4,8 +4,16 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "file_store.h"
+
+// One key's value as the file holds it.
+struct SettingText {
+    std::string section;
+    std::string key;
+    std::string value;
+};
 
 class SettingsFile {
 public:
@@ -24,6 +32,10 @@ public:
     bool WriteString(const std::string& section, const std::string& key, const std::string& value);
     bool WriteBool(const std::string& section, const std::string& key, bool value);
     bool WriteInt(const std::string& section, const std::string& key, std::int64_t value);
+    // Several keys in one read and one replace of the file, in the order
+    // given: a reader sees all of them or none. A name that cannot be
+    // written fails the whole write.
+    bool WriteAll(const std::vector<SettingText>& values);
 
     // Makes the file's folder when it is missing: for writes the user asked
     // for, which must not be lost on a first run. True when it is there.

@@ -4,24 +4,32 @@
 #include <type_traits>
 #include <variant>
 
+#include "setting_values.h"
+
 namespace {
 
 template <class Value>
-bool WriteValue(SettingsFile& file, const SettingKey& key, const Value& value) {
+std::string ValueText(const Value& value) {
     if constexpr (std::is_same_v<Value, bool>) {
-        return file.WriteBool(key.section, key.name, value);
+        return BoolToSetting(value);
     } else if constexpr (std::is_same_v<Value, std::string>) {
-        return file.WriteString(key.section, key.name, value);
+        return value;
     } else {
-        return file.WriteInt(key.section, key.name, value);
+        return IntToSetting(value);
     }
 }
 
 }  // namespace
 
-bool WriteSetting(SettingsFile& file, const Settings& settings, SettingField field) {
+SettingText SettingTextOf(const Settings& settings, SettingField field) {
     const SettingKey& key = SettingKeyOf(field);
-    return std::visit([&](auto member) { return WriteValue(file, key, settings.*member); }, key.field);
+    return {key.section, key.name,
+            std::visit([&](auto member) { return ValueText(settings.*member); }, key.field)};
+}
+
+bool WriteSetting(SettingsFile& file, const Settings& settings, SettingField field) {
+    const SettingText text = SettingTextOf(settings, field);
+    return file.WriteString(text.section, text.key, text.value);
 }
 
 bool WriteSettingKeys(SettingsFile& file, const Settings& settings, std::initializer_list<SettingField> fields) {

@@ -9,6 +9,9 @@
 #include "settings.h"
 #include "settings_file.h"
 
+// The field's key and its value as the file holds it.
+SettingText SettingTextOf(const Settings& settings, SettingField field);
+
 bool WriteSetting(SettingsFile& file, const Settings& settings, SettingField field);
 // In the order given; stops at the first key that cannot be written and
 // returns false.

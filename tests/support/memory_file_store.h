@@ -6,6 +6,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "file_store.h"
 
@@ -16,6 +17,7 @@ public:
     std::set<std::string> readOnly;
     std::set<std::string> unreadable;
     int replaceCount = 0;
+    std::vector<std::string> deleted;  // files Delete removed, in order
 
     std::optional<std::string> ReadAll(const std::string& path) override {
         const auto found = files.find(path);
@@ -37,6 +39,14 @@ public:
 
     bool CreateFolder(const std::string& path) override {
         folders.insert(path);
+        return true;
+    }
+
+    bool Delete(const std::string& path) override {
+        if (files.count(path) == 0) return true;
+        if (readOnly.count(path) != 0) return false;
+        files.erase(path);
+        deleted.push_back(path);
         return true;
     }
 };

@@ -1,0 +1,40 @@
+// The exit save and the reset of the settings over the program's folder:
+// the box's snapshot, a guard that saves once, the files the reset deletes
+// and its question as a real message box.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "exit_save.h"
+#include "settings_reset.h"
+#include "text_box.h"
+
+namespace programfiles {
+// Never written by the program; the reset deletes it when it is there.
+inline const std::string kBackupIniFile = "\\Numerin运行文件\\Numerin备份文件.ini";
+}  // namespace programfiles
+
+// The reset's files, relative to the program's folder.
+ResetFiles ProgramResetFiles();
+
+// The caret in bytes, and the text only when the save will back it up.
+ExitSnapshot SnapshotOfBox(const TextBox& box, bool withText);
+
+// The exit save at most once per window: the main window asks at
+// WM_ENDSESSION with TRUE (the process may end without a destroy) and at
+// WM_DESTROY; whichever comes first saves.
+class ExitSave {
+public:
+    // `file` and `store` name files relative to the same folder; the backup
+    // is programfiles::kBackupFile there. False when it had already run.
+    bool Run(SettingsFile& file, FileStore& store, const Settings& settings, const TextBox& box);
+    bool Done() const { return done_; }
+
+private:
+    bool done_ = false;
+};
+
+// kResetQuestion in a message box owned by `owner`; true only for Yes.
+bool AskResetQuestion(HWND owner);
