@@ -27,6 +27,8 @@ public:
     void Adjust() {}
     void HideTick() {}
     void ShowHide() {}
+    // Ticks of the edge-hiding timer before a docked window slides out.
+    void SetHideCountdown(int) {}
 
 private:
     HWND window_ = nullptr;

@@ -11,10 +11,6 @@
 #include "settings_reset.h"
 #include "text_box.h"
 
-namespace programfiles {
-// Never written by the program; the reset deletes it when it is there.
-inline const std::string kBackupIniFile = "\\Numerin运行文件\\Numerin备份文件.ini";
-}  // namespace programfiles
 
 // The reset's files, relative to the program's folder.
 ResetFiles ProgramResetFiles();

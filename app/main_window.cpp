@@ -68,7 +68,8 @@ StartResult MainWindow::Create(HINSTANCE instance, const std::wstring& programFo
     }
     MessageLoop::ForThisThread().AddFilter(*this);
     const StartResult result = MainWindowCreated();
-    if (result != StartResult::Running) {
+    running_ = result == StartResult::Running;
+    if (!running_) {
         // A second instance ends here, never shown and without a trace.
         endsProgram_ = false;
         DestroyWindow(Handle());
@@ -269,7 +270,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (box && reinterpret_cast<HWND>(lParam) == box && boxBrush_) {
             const HDC dc = reinterpret_cast<HDC>(wParam);
             SetTextColor(dc, MaskColour(settings_.FontColour));
-            SetBkColor(dc, MaskColour(settings_.BoxBackColour));
+            SetBkColor(dc, MaskColour(boxPaintColour_));
             return reinterpret_cast<LRESULT>(boxBrush_);
         }
         break;
@@ -296,7 +297,12 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (note->hwndFrom == status_ && note->code == NM_CLICK) RunCommand(IDM_REFRESH_LINE);
         return 0;
     }
+    case WM_ENDSESSION:
+        // A log-off ends the process without destroying the window.
+        if (wParam && running_) exitSave_.Run(*settingsFile_, *fileStore_, settings_, *boxText_);
+        return 0;
     case WM_DESTROY:
+        if (running_) exitSave_.Run(*settingsFile_, *fileStore_, settings_, *boxText_);
         dropTarget_.Revoke();
         tray_.Remove();
         edge_.UnregisterShowHideHotKey();

@@ -15,6 +15,7 @@
 #include "drop_target.h"
 #include "edge_docking.h"
 #include "engine_state.h"
+#include "exit_save_files.h"
 #include "expression_box.h"
 #include "key_handler_host.h"
 #include "layout.h"
@@ -87,7 +88,8 @@ private:
     StartResult MainWindowCreated();
     void PlaceWindow();
     StartResult CheckSingleInstance();
-    void ApplyBoxColours();
+    // The box's background: the brush and the text's background colour.
+    void PaintBox(int colour);
     void ApplyLayeredAlpha();
     void ApplyFont();
     void ApplyWordWrap();
@@ -145,6 +147,10 @@ private:
     void OnTrayEvent(LPARAM mouseMessage);
     void ShowTrayMenu();
 
+    // 重置设置: asks, resets part of the settings, applies them at once and
+    // deletes the settings file and the backups.
+    void ResetSettingsCommand();
+
     // Everything the window owns beyond the handles; freed at WM_NCDESTROY.
     void Release();
 
@@ -156,6 +162,7 @@ private:
     WindowState startState_ = WindowState::Normal;
     unsigned keyDelayInterval_ = 0;
     bool fullScreenKeyOn_ = false;  // the full-screen key's state, checked in 视图
+    bool running_ = false;          // set up in full: a second instance's window never saves
     bool escCloses_ = false;        // Esc asks the window to close; set by the options only
 
     ExpressionBox box_{*this};
@@ -167,6 +174,7 @@ private:
     HMENU trayMenu_ = nullptr;
     HFONT font_ = nullptr;
     HBRUSH boxBrush_ = nullptr;
+    int boxPaintColour_ = 0xFFFFFF;
     HICON icon_ = nullptr;
     HICON smallIcon_ = nullptr;
     std::wstring compatCaption_;         // 复制(兼容) of the menu bar
@@ -178,6 +186,7 @@ private:
     Skin skin_;
     EdgeDocking edge_;
     DropTargetRegistration dropTarget_;
+    ExitSave exitSave_;
     UndoHistory undo_;
 
     std::unique_ptr<Win32FileStore> fileStore_;

@@ -6,13 +6,16 @@
 #include "clipboard_adapter.h"
 #include "edit_box_adapter.h"
 #include "editing_commands.h"
+#include "effective_values.h"
 #include "engine.h"
+#include "exit_save_files.h"
 #include "line_commands.h"
 #include "main_window.h"
 #include "menu.h"
 #include "mode_line.h"
 #include "resource_ids.h"
 #include "status_bar_adapter.h"
+#include "win32_file_store.h"
 
 void MainWindow::BuildCommands() {
     CommandTable& t = commands_;
@@ -106,9 +109,41 @@ void MainWindow::BuildCommands() {
     t.Add(IDM_OPTIONS, CtrlKey('K'));
     t.Add(IDM_APPEARANCE, CtrlKey('U'));
     t.Add(IDM_FONT, CtrlKey('T'));
-    t.Add(IDM_RESET_SETTINGS);
+    t.Add(IDM_RESET_SETTINGS, {}, [this] { ResetSettingsCommand(); });
     t.Add(IDM_HELP, PlainKey(VK_F1));
     t.Add(IDM_ABOUT);
+}
+
+namespace {
+
+// What the reset asks of the main window: its question, and the skin and
+// edge-hiding operations.
+class WindowResetHost final : public ResetHost {
+public:
+    WindowResetHost(HWND window, Skin& skin, EdgeDocking& edge) : window_(window), skin_(skin), edge_(edge) {}
+    bool ConfirmReset() override { return AskResetQuestion(window_); }
+    void SetSkinAero() override { skin_.SetAero(false); }
+    void AdjustSkinAero(const std::array<int, 7>& parameters) override { skin_.AdjustAero(parameters); }
+    void ApplySkin(int index) override { skin_.Apply(index); }
+    void SetEdgeHideCountdown(int ticks) override { edge_.SetHideCountdown(ticks); }
+
+private:
+    HWND window_;
+    Skin& skin_;
+    EdgeDocking& edge_;
+};
+
+}  // namespace
+
+void MainWindow::ResetSettingsCommand() {
+    WindowResetHost host(Handle(), skin_, edge_);
+    const std::optional<ResetLive> live = ResetSettings(settings_, *fileStore_, ProgramResetFiles(), host);
+    if (!live) return;
+    ApplyFont();
+    SetWindowPos(Handle(), nullptr, live->Left, live->Top, live->Width, live->Height, SWP_NOZORDER | SWP_NOACTIVATE);
+    // Painted white while the setting keeps its colour.
+    PaintBox(live->BoxBackColour);
+    FocusBox();
 }
 
 void MainWindow::RunCommand(UINT id) {

@@ -36,12 +36,12 @@ StartResult MainWindow::MainWindowCreated() {
 
     // 4. Skin; 5. background; 6. transparency and effects.
     ReadSkinIndexKey(file, settings_);
-    skin_.Apply();
+    skin_.Apply(settings_.SkinIndex);
     FocusBox();
     ReadBackgroundKey(file, settings_);
-    ApplyBoxColours();
+    PaintBox(settings_.BoxBackColour);
     ReadOpacityKeys(file, settings_);
-    skin_.Apply();
+    skin_.Apply(settings_.SkinIndex);
     skin_.AdjustAero();
     ApplyLayeredAlpha();
 
@@ -98,9 +98,11 @@ StartResult MainWindow::CheckSingleInstance() {
     return StartResult::Running;
 }
 
-void MainWindow::ApplyBoxColours() {
+void MainWindow::PaintBox(int colour) {
+    boxPaintColour_ = colour;
     if (boxBrush_) DeleteObject(boxBrush_);
-    boxBrush_ = CreateSolidBrush(MaskColour(settings_.BoxBackColour));
+    boxBrush_ = CreateSolidBrush(MaskColour(colour));
+    InvalidateRect(box_.Handle(), nullptr, TRUE);
 }
 
 void MainWindow::ApplyLayeredAlpha() {

@@ -12,6 +12,8 @@ inline const std::string kSettingsFolder = "\\Numerin运行文件";
 inline const std::string kSettingsFile = "\\Numerin运行文件\\Numerin配置文件.ini";
 inline const std::string kInstanceMarker = "\\Numerin运行文件\\fzdk";
 inline const std::string kBackupFile = "\\Numerin运行文件\\Numerin备份文件.txt";
+// Never written by the program; the reset deletes it when it is there.
+inline const std::string kBackupIniFile = "\\Numerin运行文件\\Numerin备份文件.ini";
 
 // Files the program could not hold as text in a 32-bit process: the bytes,
 // the GBK text, its UTF-16 form, the control's copy and an undo step are all

@@ -3,10 +3,15 @@
 // operations do nothing.
 #pragma once
 
+#include <array>
+
 class Skin {
 public:
-    // Attaches the skin the settings name to the program's windows.
-    void Apply() {}
-    // The skin's own transparency and effects from the settings.
+    // Attaches stored skin `index` (1..33) to the program's windows.
+    void Apply(int) {}
+    // The skin's own effects on or off.
+    void SetAero(bool) {}
+    // The skin's transparency and effects from the settings, or as given.
     void AdjustAero() {}
+    void AdjustAero(const std::array<int, 7>&) {}
 };

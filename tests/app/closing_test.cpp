@@ -2,50 +2,15 @@
 // through its real buttons, and the tray icon's events and menu.
 #include <string>
 
+#include "dialog_answer.h"
 #include "exit_question_ids.h"
+#include "file_io.h"
+#include "program_files.h"
 #include "resource_ids.h"
 #include "window_ids.h"
 #include "window_fixture.h"
 
 namespace {
-
-// Answers the next dialog of this thread from inside its modal loop: ticks
-// 记住设置 when asked, then clicks `button` (0: closes it by its close box).
-class DialogAnswer {
-public:
-    DialogAnswer(int button, bool remember) {
-        current_ = this;
-        button_ = button;
-        remember_ = remember;
-        timer_ = SetTimer(nullptr, 0, 50, &DialogAnswer::Tick);
-    }
-    ~DialogAnswer() {
-        KillTimer(nullptr, timer_);
-        current_ = nullptr;
-    }
-    bool answered = false;
-
-private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-        DialogAnswer* self = current_;
-        if (!self || self->answered) return;
-        const HWND dialog = FindWindowW(L"#32770", L"是否要直接退出！");
-        if (!dialog) return;
-        self->answered = true;
-        if (self->remember_) SendMessageW(GetDlgItem(dialog, IDC_EXIT_REMEMBER), BM_CLICK, 0, 0);
-        if (self->button_) {
-            SendMessageW(GetDlgItem(dialog, self->button_), BM_CLICK, 0, 0);
-        } else {
-            SendMessageW(dialog, WM_CLOSE, 0, 0);
-        }
-    }
-
-    static DialogAnswer* current_;
-    int button_ = 0;
-    bool remember_ = false;
-    UINT_PTR timer_ = 0;
-};
-DialogAnswer* DialogAnswer::current_ = nullptr;
 
 class ClosingTest : public WindowTest {
 protected:
@@ -111,9 +76,10 @@ TEST_F(ClosingTest, TheQuestionsAnswersAndWhatIsRemembered) {
         SCOPED_TRACE(testing::Message() << c.button << " " << c.remember);
         window_.CurrentSettings().ExitAction = 0;
         ShowWindow(window_.Handle(), SW_SHOWNORMAL);
-        DialogAnswer answer(c.button, c.remember);
+        MessageBoxAnswer answer(c.button, c.remember ? IDC_EXIT_REMEMBER : 0);
         Close();
-        ASSERT_TRUE(answer.answered);
+        ASSERT_TRUE(answer.seen);
+        EXPECT_EQ(answer.caption, L"是否要直接退出！");
         ASSERT_EQ(Closed(), c.closed);
         if (c.closed) break;
         EXPECT_EQ(Shown(), c.shown);
@@ -125,12 +91,42 @@ TEST_F(ClosingTest, TheQuestionsAnswersAndWhatIsRemembered) {
     EXPECT_TRUE(Closed());
 }
 
-TEST_F(ClosingTest, ALogOffAndTheTrayMenusExitCloseWithoutAsking) {
+// A log-off may end the process right after WM_ENDSESSION: the settings
+// are saved there, and not again when a close follows.
+TEST_F(ClosingTest, ALogOffSavesAndClosesWithoutAsking) {
     Start("0");
+    const std::wstring settings = folder_.File(programfiles::kSettingsFile);
+    DeleteFileW(settings.c_str());
     SendMessageW(window_.Handle(), WM_QUERYENDSESSION, 0, 0);
     EXPECT_TRUE(window_.SessionEnding());
+    SendMessageW(window_.Handle(), WM_ENDSESSION, TRUE, 0);
+    const ReadResult saved = ReadWholeFile(settings, 1 << 20);
+    ASSERT_EQ(saved.Outcome, ReadOutcome::Ok);
+    EXPECT_NE(saved.Bytes.find("运行次数=2\r\n"), std::string::npos);
+    DeleteFileW(settings.c_str());
     Close();
     EXPECT_TRUE(Closed());
+    EXPECT_FALSE(FileExists(settings)) << "saved twice";
+}
+
+TEST_F(ClosingTest, ResetAskedThroughItsMessageBox) {
+    Start("1");
+    const std::wstring settings = folder_.File(programfiles::kSettingsFile);
+    {
+        MessageBoxAnswer answer(IDNO);
+        SendMessageW(window_.Handle(), WM_COMMAND, IDM_RESET_SETTINGS, 0);
+        ASSERT_TRUE(answer.seen);
+    }
+    EXPECT_TRUE(FileExists(settings));
+    MessageBoxAnswer answer(IDYES);
+    SendMessageW(window_.Handle(), WM_COMMAND, IDM_RESET_SETTINGS, 0);
+    ASSERT_TRUE(answer.seen);
+    EXPECT_FALSE(FileExists(settings));
+    RECT frame;
+    GetWindowRect(window_.Handle(), &frame);
+    EXPECT_EQ(frame.left, 150);
+    EXPECT_EQ(frame.right - frame.left, 800);
+    EXPECT_EQ(window_.CurrentSettings().Precision, 13);
 }
 
 TEST_F(ClosingTest, TheTrayMenuOpensOnARightClickAndItsExitEndsAtOnce) {

@@ -10,6 +10,7 @@
 #include "file_io.h"
 #include "memory_text_box.h"
 #include "program_files.h"
+#include "dialog_answer.h"
 #include "program_folder.h"
 #include "settings_file.h"
 #include "win32_file_store.h"
@@ -105,61 +106,6 @@ TEST_F(ExitSaveFilesTest, DeleteIsDoneWhenTheFileIsGoneAfterwards) {
     EXPECT_TRUE(store.Delete(programfiles::kSettingsFile));
     EXPECT_FALSE(FileExists(path));
 }
-
-// Answers the next message box of this thread by clicking one of its
-// buttons, and keeps what the box showed.
-class MessageBoxAnswer {
-public:
-    explicit MessageBoxAnswer(int button) : button_(button) {
-        current_ = this;
-        hook_ = SetWindowsHookExW(WH_CBT, &MessageBoxAnswer::Hook, nullptr, GetCurrentThreadId());
-    }
-    ~MessageBoxAnswer() {
-        UnhookWindowsHookEx(hook_);
-        current_ = nullptr;
-    }
-
-    bool seen = false;
-    std::wstring caption;
-    std::wstring text;
-    bool yes = false, no = false, ok = false, cancel = false;
-    bool exclamationIcon = false;
-
-private:
-    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
-        MessageBoxAnswer* self = current_;
-        const HWND window = reinterpret_cast<HWND>(wParam);
-        wchar_t className[16] = {};
-        if (code == HCBT_ACTIVATE && self && !self->seen && GetClassNameW(window, className, 16) &&
-            std::wstring(className) == L"#32770") {
-            self->seen = true;
-            self->Read(window);
-            PostMessageW(GetDlgItem(window, self->button_), BM_CLICK, 0, 0);
-        }
-        return CallNextHookEx(nullptr, code, wParam, lParam);
-    }
-
-    void Read(HWND box) {
-        wchar_t buffer[256] = {};
-        GetWindowTextW(box, buffer, 256);
-        caption = buffer;
-        GetDlgItemTextW(box, 0xFFFF, buffer, 256);
-        text = buffer;
-        yes = GetDlgItem(box, IDYES) != nullptr;
-        no = GetDlgItem(box, IDNO) != nullptr;
-        ok = GetDlgItem(box, IDOK) != nullptr;
-        cancel = GetDlgItem(box, IDCANCEL) != nullptr;
-        // The icon control holds the system's shared exclamation icon.
-        const HICON exclamation = LoadIconW(nullptr, IDI_EXCLAMATION);
-        for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-            if (reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0)) == exclamation)
-                exclamationIcon = true;
-    }
-
-    static inline MessageBoxAnswer* current_ = nullptr;
-    int button_;
-    HHOOK hook_ = nullptr;
-};
 
 class ResetHostOverBox : public ResetHost {
 public:
