@@ -138,6 +138,9 @@ void MainWindow::LayoutMainWindow() {
 
 void MainWindow::RememberPlacement() {
     const HWND window = Handle();
+    // Windows parks a minimised window far off the screen, so the tests
+    // below keep nothing of it; Wine leaves it where it was, small.
+    if (IsIconic(window)) return;
     RECT outer;
     GetWindowRect(window, &outer);
     const WindowRect rect{outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top};
@@ -149,10 +152,7 @@ void MainWindow::RememberPlacement() {
         settings_.WindowTop = rect.Top;
         settings_.WindowHeight = rect.Height;
     }
-    const WindowState state = maximised          ? WindowState::Maximised
-                              : IsIconic(window) ? WindowState::Minimised
-                                                 : WindowState::Normal;
-    settings_.WindowState = static_cast<int>(state);
+    settings_.WindowState = static_cast<int>(maximised ? WindowState::Maximised : WindowState::Normal);
 }
 
 void MainWindow::ApplyBars() {

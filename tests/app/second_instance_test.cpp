@@ -1,12 +1,16 @@
-// Numerel.exe started twice from one folder, as a user would: the second
-// start brings the first window back and ends with exit code 0.
+// Numerel.exe started from one folder, as a user would: a second start
+// brings the first window back and ends with exit code 0, and what the
+// exit save keeps comes back at the next start.
 #include <gtest/gtest.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <string>
 
 #include "main_window.h"
 #include "program_folder.h"
+#include "resource_ids.h"
 
 namespace {
 
@@ -117,6 +121,65 @@ TEST(SecondInstance, BothRunWhenSeveralAreAllowed) {
     EXPECT_TRUE(first.Ended(20000));
     EXPECT_TRUE(second.Ended(20000));
     EXPECT_EQ(first.ExitCode(), 0u);
+}
+
+// The text of a window of another process (WM_GETTEXT is marshalled).
+std::wstring WindowText(HWND window) {
+    wchar_t text[4096] = {};
+    SendMessageW(window, WM_GETTEXT, ARRAYSIZE(text), reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+TEST(WholeProgram, TextCaretBarsAndPlacementComeBackAtTheNextStart) {
+    ProgramFolder folder;
+    folder.WriteSettings("[运行设置]\r\n退出设置=1\r\n[其他设置]\r\n退出保存=真\r\n");
+    const std::wstring exe = CopyProgramInto(folder);
+    ASSERT_FALSE(exe.empty());
+
+    std::wstring text;
+    DWORD caret = 0;
+    {
+        Process first(exe);
+        const HWND window = first.MainWindow(20000);
+        ASSERT_NE(window, nullptr);
+        const HWND box = FindWindowExW(window, nullptr, L"EDIT", nullptr);
+        // Each key's character reaches the box before its release, as with a
+        // real keyboard (the character is queued behind what was posted).
+        const std::wstring typed[] = {L"1", L"1+", L"1+2"};
+        const WPARAM keys[] = {'1', VK_ADD, '2'};
+        for (int i = 0; i < 3; ++i) {
+            const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(static_cast<UINT>(keys[i]), MAPVK_VK_TO_VSC)) << 16;
+            PostMessageW(box, WM_KEYDOWN, keys[i], 1 | scan);
+            for (int tries = 0; tries < 200 && WindowText(box).rfind(typed[i], 0) != 0; ++tries) Sleep(25);
+            PostMessageW(box, WM_KEYUP, keys[i], 1 | scan | static_cast<LPARAM>(3u << 30));
+        }
+        for (int tries = 0; tries < 200 && WindowText(box).rfind(L"1+2=3", 0) != 0; ++tries) Sleep(25);
+        text = WindowText(box);
+        ASSERT_EQ(text.rfind(L"1+2=3\r\n", 0), 0u);
+        SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&caret), 0);
+        SendMessageW(window, WM_COMMAND, IDM_VIEW_STATUS_BAR, 0);
+        SetWindowPos(window, nullptr, 200, 150, 700, 500, SWP_NOZORDER | SWP_NOACTIVATE);
+        PostMessageW(window, WM_CLOSE, 0, 0);
+        ASSERT_TRUE(first.Ended(20000));
+    }
+
+    Process second(exe);
+    const HWND window = second.MainWindow(20000);
+    ASSERT_NE(window, nullptr);
+    const HWND box = FindWindowExW(window, nullptr, L"EDIT", nullptr);
+    EXPECT_EQ(WindowText(box), text);
+    DWORD restored = 0;
+    SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&restored), 0);
+    EXPECT_EQ(restored, caret);
+    EXPECT_FALSE(IsWindowVisible(FindWindowExW(window, nullptr, STATUSCLASSNAMEW, nullptr)));
+    RECT frame = {};
+    GetWindowRect(window, &frame);
+    EXPECT_EQ(frame.left, 200);
+    EXPECT_EQ(frame.top, 150);
+    EXPECT_EQ(frame.right - frame.left, 700);
+    EXPECT_EQ(frame.bottom - frame.top, 500);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(second.Ended(20000));
 }
 
 }  // namespace

@@ -71,6 +71,12 @@ public:
 
 class OptionsWindowTest : public ::testing::Test {
 protected:
+    // A step left over must not fire in a later test's modal loop.
+    void TearDown() override {
+        for (const auto& pending : Pending()) KillTimer(nullptr, pending.first);
+        Pending().clear();
+    }
+
     std::string FileBytes() const { return ProgramFolder::ReadBytes(folder.File(programfiles::kSettingsFile)); }
 
     ProgramFolder folder;
