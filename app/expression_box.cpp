@@ -24,6 +24,9 @@ bool ExpressionBox::Create(HWND parent, int id, bool wordWrap) {
         std::wstring text(static_cast<size_t>(length) + 1, L'\0');
         GetWindowTextW(box_, text.data(), length + 1);
         SetWindowTextW(box, text.c_str());
+        DWORD start = 0, end = 0;
+        SendMessageW(box_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        SendMessageW(box, EM_SETSEL, start, end);
         subclass_.Remove();
         DestroyWindow(box_);
     }

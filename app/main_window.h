@@ -20,6 +20,7 @@
 #include "key_handler_host.h"
 #include "layout.h"
 #include "message_loop.h"
+#include "options_window.h"
 #include "settings.h"
 #include "skin.h"
 #include "subclass.h"
@@ -150,6 +151,11 @@ private:
     // 重置设置: asks, resets part of the settings, applies them at once and
     // deletes the settings file and the backups.
     void ResetSettingsCommand();
+
+    // The options window, whose live effects reach the window through
+    // OptionsEffects (main_window_options.cpp).
+    void OpenOptions();
+    friend class OptionsEffects;
 
     // Everything the window owns beyond the handles; freed at WM_NCDESTROY.
     void Release();

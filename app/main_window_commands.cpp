@@ -106,7 +106,7 @@ void MainWindow::BuildCommands() {
     t.Add(IDM_BASE_CONVERSION);
     t.Add(IDM_STATISTICS);
     t.Add(IDM_UNIT_CONVERSION);  // offered, with no action
-    t.Add(IDM_OPTIONS, CtrlKey('K'));
+    t.Add(IDM_OPTIONS, CtrlKey('K'), [this] { OpenOptions(); });
     t.Add(IDM_APPEARANCE, CtrlKey('U'));
     t.Add(IDM_FONT, CtrlKey('T'));
     t.Add(IDM_RESET_SETTINGS, {}, [this] { ResetSettingsCommand(); });

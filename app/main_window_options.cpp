@@ -1,0 +1,35 @@
+// The options window over the main window, and the effects its OK has on
+// the running program at once.
+#include "edit_box_adapter.h"
+#include "main_window.h"
+#include "settings_file.h"
+
+class OptionsEffects final : public OptionsHost {
+public:
+    explicit OptionsEffects(MainWindow& window) : window_(window) {}
+
+    void SetAlwaysOnTop(bool) override { window_.ApplyKeepOnTop(); }
+    void SetEscapeCloses(bool closes) override { window_.escCloses_ = closes; }
+    // The record already holds the new key and modifiers.
+    void ReRegisterShowHideHotKey(bool, int, int) override {
+        window_.edge_.RegisterShowHideHotKey(window_.Handle(), window_.settings_);
+    }
+    void SetWordWrap(bool) override { window_.ApplyWordWrap(); }
+    void SetEdgeHideTimer(bool) override { window_.edge_.SetEdgeHideTimer(window_.Handle(), window_.settings_); }
+    void ShowCompatibleCopy(bool shown) override { window_.SetCompatCopyVisible(shown); }
+    TextBox& Box() override { return *window_.boxText_; }
+    void RefreshModeDisplays() override {
+        window_.UpdateRealtimeMenus();
+        window_.UpdateModeStatus();
+    }
+
+private:
+    MainWindow& window_;
+};
+
+void MainWindow::OpenOptions() {
+    OptionsEffects effects(*this);
+    const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(Handle(), GWLP_HINSTANCE));
+    RunOptionsWindow(instance, Handle(), settings_, *settingsFile_, effects);
+    FocusBox();
+}

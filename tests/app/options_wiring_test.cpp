@@ -1,0 +1,84 @@
+// The options window opened by its menu command over a real main window:
+// OK's live effects on the window, the box and the settings file; 取消
+// changes nothing.
+#include <functional>
+#include <string>
+
+#include "file_io.h"
+#include "options_ids.h"
+#include "resource_ids.h"
+#include "window_fixture.h"
+
+namespace {
+
+std::function<void()> g_step;
+
+void CALLBACK RunStep(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    const std::function<void()> step = std::move(g_step);
+    g_step = nullptr;
+    if (step) step();
+}
+
+// Runs `step` once from inside the next modal loop.
+void Later(std::function<void()> step) {
+    g_step = std::move(step);
+    SetTimer(nullptr, 0, 1, RunStep);
+}
+
+class OptionsWiringTest : public WindowTest {
+protected:
+    std::string SettingsText() const override {
+        return "[运行设置]\r\n动态刷新=假\r\n乘除替换=假\r\n[其他设置]\r\n允许多开=真\r\n";
+    }
+
+    // Opens 快捷设置 through its command; `clicks` are its panel's check
+    // boxes, `button` ends it.
+    void RunOptions(std::initializer_list<int> clicks, int button) {
+        bool ran = false;
+        Later([&] {
+            const HWND dialog = FindWindowW(L"#32770", L"快捷设置");
+            if (!dialog) return;
+            ran = true;
+            const HWND panel = GetDlgItem(GetDlgItem(dialog, IDC_OPT_VIEW), IDC_OPT_PANEL);
+            for (int id : clicks) SendMessageW(GetDlgItem(panel, id), BM_CLICK, 0, 0);
+            SendMessageW(GetDlgItem(dialog, button), BM_CLICK, 0, 0);
+        });
+        SendMessageW(window_.Handle(), WM_COMMAND, IDM_OPTIONS, 0);
+        Pump();
+        EXPECT_TRUE(ran);
+    }
+
+    std::string SettingsFileBytes() {
+        return ReadWholeFile(folder_.File(programfiles::kSettingsFile), 1 << 20).Bytes;
+    }
+};
+
+TEST_F(OptionsWiringTest, OkAppliesEveryLiveEffectAndWritesTheKeys) {
+    SetLine("3*4/2");
+    RunOptions({IDC_OPT_KEEP_ON_TOP, IDC_OPT_WORD_WRAP, IDC_OPT_SHOWHIDE_ON, IDC_OPT_MULDIV}, IDOK);
+
+    EXPECT_TRUE(GetWindowLongPtrW(window_.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_FALSE(GetWindowLongPtrW(window_.Box(), GWL_STYLE) & WS_HSCROLL) << "the box wraps";
+    EXPECT_NE(window_.ShowHideHotKeyId(), 0) << "F1 registered";
+    EXPECT_EQ(box().Text(), "3×4÷2");
+    EXPECT_EQ(box().SelectionStart(), 7);
+    const std::string bytes = SettingsFileBytes();
+    for (const char* line : {"窗口前置=真\r\n", "自动折回=真\r\n", "热键状态=真\r\n", "乘除替换=真\r\n"})
+        EXPECT_NE(bytes.find(line), std::string::npos) << line;
+    // Typing still reaches the new box.
+    SetLine("");
+    Type("1+2");
+    Press(VK_RETURN);
+    EXPECT_EQ(box().Text().rfind("1+2=3", 0), 0u);
+}
+
+TEST_F(OptionsWiringTest, CancelChangesNothing) {
+    const std::string before = SettingsFileBytes();
+    RunOptions({IDC_OPT_KEEP_ON_TOP, IDC_OPT_WORD_WRAP}, IDCANCEL);
+    EXPECT_FALSE(GetWindowLongPtrW(window_.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(GetWindowLongPtrW(window_.Box(), GWL_STYLE) & WS_HSCROLL);
+    EXPECT_EQ(SettingsFileBytes(), before);
+}
+
+}  // namespace
