@@ -29,7 +29,7 @@ void Later(std::function<void()> step) {
 class OptionsWiringTest : public WindowTest {
 protected:
     std::string SettingsText() const override {
-        return "[运行设置]\r\n动态刷新=假\r\n乘除替换=假\r\n[其他设置]\r\n允许多开=真\r\n";
+        return "[运行设置]\r\n动态刷新=假\r\n乘除替换=假\r\n退出设置=1\r\n[其他设置]\r\n允许多开=真\r\n";
     }
 
     // Opens 快捷设置 through its command; `clicks` are its panel's check
@@ -55,6 +55,9 @@ protected:
 };
 
 TEST_F(OptionsWiringTest, OkAppliesEveryLiveEffectAndWritesTheKeys) {
+    // Start-up leaves Esc to the box.
+    Press(VK_ESCAPE);
+    ASSERT_NE(window_.Handle(), nullptr);
     SetLine("3*4/2");
     RunOptions({IDC_OPT_KEEP_ON_TOP, IDC_OPT_WORD_WRAP, IDC_OPT_SHOWHIDE_ON, IDC_OPT_MULDIV}, IDOK);
 
@@ -71,6 +74,9 @@ TEST_F(OptionsWiringTest, OkAppliesEveryLiveEffectAndWritesTheKeys) {
     Type("1+2");
     Press(VK_RETURN);
     EXPECT_EQ(box().Text().rfind("1+2=3", 0), 0u);
+    // With 自动添加 off, Esc now asks the window to close.
+    Press(VK_ESCAPE);
+    EXPECT_EQ(window_.Handle(), nullptr);
 }
 
 TEST_F(OptionsWiringTest, CancelChangesNothing) {
