@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "engine_session.h"
+#include "find_replace.h"
 #include "fraction_walk_reference.h"
 #include "line_commands.h"
 #include "result_formatting.h"
@@ -205,6 +206,49 @@ void SumLines(benchmark::State& state, int count) {
     state.SetItemsProcessed(state.iterations() * count);
 }
 
+// Find and replace over 1 MB of lines "∟Nsin(2": 100,000 matches of "sin",
+// and 100,000 candidates of "NNsin" that start on a trail byte and are
+// rejected. The replace-all reloads the box each round ("load" alone below).
+std::string FindText1MB() {
+    std::string text;
+    text.reserve(1000000);
+    for (int i = 0; i < 100000; ++i) text += "∟Nsin(2\r\n";
+    return text;
+}
+
+struct NoHost : FindReplaceHost {
+    void FocusBox() override {}
+    const Settings& CurrentSettings() const override { return settings; }
+    Settings settings;
+};
+
+void FindIn1MB(benchmark::State& state, const char* pattern, bool ignoreCase, TextPos expected) {
+    const std::string text = FindText1MB();
+    const auto end = static_cast<TextPos>(text.size());
+    for (auto _ : state) {
+        const TextPos found = expected < 0 ? FindForwardIn(text, pattern, 0, ignoreCase)
+                                           : FindBackwardIn(text, pattern, end, ignoreCase);
+        if (found != expected) state.SkipWithError("unexpected match");
+        benchmark::DoNotOptimize(found);
+    }
+    state.SetBytesProcessed(state.iterations() * end);
+}
+
+void ReplaceAllIn1MB(benchmark::State& state, bool replace) {
+    const std::string text = FindText1MB();
+    MemoryTextBox box;
+    NoHost host;
+    FindReplace find(box, host);
+    find.SearchText = "sin";
+    find.ReplaceText = "cos";
+    for (auto _ : state) {
+        box.SetText(text);
+        if (replace) find.ReplaceAllInText();
+    }
+    if (replace && TextFind(box.Text(), "sin") != -1) state.SkipWithError("a match was left");
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(text.size()));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -233,6 +277,20 @@ int main(int argc, char** argv) {
         benchmark::RegisterBenchmark(("lines/sum_" + n).c_str(), SumLines, count)
             ->Unit(benchmark::kMillisecond);
     }
+
+    benchmark::RegisterBenchmark("find/last_of_100000_in_1MB", FindIn1MB, "sin", false,
+                                 static_cast<TextPos>(999993))
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("find/last_of_100000_in_1MB_ignoring_case", FindIn1MB, "SIN", true,
+                                 static_cast<TextPos>(999993))
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("find/100000_trail_byte_candidates_in_1MB", FindIn1MB, "NNsin", false,
+                                 static_cast<TextPos>(-1))
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("replace_all/100000_in_1MB", ReplaceAllIn1MB, true)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("replace_all/load_1MB", ReplaceAllIn1MB, false)
+        ->Unit(benchmark::kMillisecond);
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
