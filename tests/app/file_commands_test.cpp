@@ -1,0 +1,327 @@
+// The file menu's commands through real windows: a test window with a
+// multi-line box, the real common dialogs and message boxes answered from
+// the test, real files in a private folder.
+#include "file_commands.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <dlgs.h>
+
+#include <set>
+#include <vector>
+
+#include "../wingui/test_window.h"
+#include "edit_box_adapter.h"
+#include "gbk_codec.h"
+#include "program_folder.h"
+
+namespace {
+
+// What a dialog or message box showed.
+struct SeenDialog {
+    std::wstring caption, text;
+    std::wstring firstFilter;  // a file dialog's first file type
+    bool yes = false, no = false, cancel = false;
+    HICON icon = nullptr;
+};
+
+// Answers the dialogs of this thread in order: a message box by its button,
+// a common file dialog by typing a file name and pressing OK. A dialog the
+// script does not expect is closed and still kept in `seen`. Wine activates
+// a common file dialog before its WM_INITDIALOG (its filter and title are not
+// there yet): each dialog is read and answered from a timer of its modal
+// loop instead.
+class DialogScript {
+public:
+    struct Step {
+        int button;          // for a message box
+        std::wstring file;   // for a file dialog: typed into its name box
+    };
+    explicit DialogScript(std::vector<Step> steps) : steps_(std::move(steps)) {
+        current_ = this;
+        hook_ = SetWindowsHookExW(WH_CBT, &DialogScript::Hook, nullptr, GetCurrentThreadId());
+    }
+    ~DialogScript() {
+        if (timer_) KillTimer(nullptr, timer_);
+        UnhookWindowsHookEx(hook_);
+        current_ = nullptr;
+    }
+    bool Done() const { return seen.size() == steps_.size(); }
+
+    std::vector<SeenDialog> seen;
+
+private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
+        const HWND window = reinterpret_cast<HWND>(wParam);
+        wchar_t name[16] = {};
+        if (code == HCBT_ACTIVATE && current_ && GetClassNameW(window, name, 16) && std::wstring(name) == L"#32770" &&
+            current_->answered_.insert(window).second) {
+            current_->pending_ = window;
+            current_->timer_ = SetTimer(nullptr, current_->timer_, 1, &DialogScript::Tick);
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+        DialogScript* self = current_;
+        if (!self) return;
+        KillTimer(nullptr, self->timer_);
+        self->timer_ = 0;
+        if (IsWindow(self->pending_)) self->Answer(self->pending_);
+        self->pending_ = nullptr;
+    }
+
+    void Answer(HWND dialog) {
+        SeenDialog s;
+        wchar_t buffer[512] = {};
+        GetWindowTextW(dialog, buffer, 512);
+        s.caption = buffer;
+        GetDlgItemTextW(dialog, 0xFFFF, buffer, 512);
+        s.text = buffer;
+        s.yes = GetDlgItem(dialog, IDYES) != nullptr;
+        s.no = GetDlgItem(dialog, IDNO) != nullptr;
+        s.cancel = GetDlgItem(dialog, IDCANCEL) != nullptr;
+        for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+            if (HICON icon = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0))) s.icon = icon;
+        // The file type box (cmb1) and the file name box (cmb13, or edt1).
+        if (HWND types = GetDlgItem(dialog, cmb1)) {
+            if (SendMessageW(types, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(buffer)) != CB_ERR) s.firstFilter = buffer;
+        }
+        const size_t index = seen.size();
+        seen.push_back(s);
+        if (index >= steps_.size()) {
+            PostMessageW(dialog, WM_CLOSE, 0, 0);
+            return;
+        }
+        const Step& step = steps_[index];
+        if (!step.file.empty()) {
+            HWND fileName = GetDlgItem(dialog, cmb13);
+            if (!fileName) fileName = GetDlgItem(dialog, edt1);
+            SetWindowTextW(fileName, step.file.c_str());
+            PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+        } else {
+            PostMessageW(GetDlgItem(dialog, step.button), BM_CLICK, 0, 0);
+        }
+    }
+
+    static inline DialogScript* current_ = nullptr;
+    std::vector<Step> steps_;
+    std::set<HWND> answered_;
+    HWND pending_ = nullptr;
+    UINT_PTR timer_ = 0;
+    HHOOK hook_ = nullptr;
+};
+
+DialogScript::Step Button(int id) { return {id, std::wstring()}; }
+DialogScript::Step File(const std::wstring& path) { return {0, path}; }
+
+std::wstring Wide(const char* gbk) { return GbkToWide(gbk); }
+
+class FileCommandsTest : public ::testing::Test, public FileCommandsHost {
+protected:
+    static HWND MakeBox(HWND parent) {
+        const HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE | WS_VSCROLL, 0, 0,
+                                          300, 200, parent, nullptr, nullptr, nullptr);
+        SendMessageW(edit, EM_SETLIMITTEXT, 0, 0);
+        return edit;
+    }
+
+    void SetUp() override {
+        box_.SetTextChangedHandler([this] { ++wholeWrites_; });
+        SetWindowTextW(window_.Handle(), L"Numerel");
+    }
+    void TearDown() override {
+        // A read-only file would outlive the private folder.
+        for (const std::wstring& path : readOnly_) SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+
+    HWND FileDialogOwner() override { return window_.Handle(); }
+    TextBox& FileBox() override { return box_; }
+    HWND FileBoxControl() override { return edit_; }
+    void SetFileCaption(const std::wstring& caption) override { SetWindowTextW(window_.Handle(), caption.c_str()); }
+    void EndProgram() override { ended_ = true; }
+
+    // An edit as the user makes it: the control sets its own flag.
+    void Type(const std::string& gbk) {
+        SendMessageW(edit_, EM_SETSEL, 0, -1);
+        SendMessageW(edit_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(GbkToWide(gbk).c_str()));
+    }
+    bool Modified() const { return SendMessageW(edit_, EM_GETMODIFY, 0, 0) != 0; }
+    std::wstring Caption() const { return TextOf(window_.Handle()); }
+    // A file of the folder with `bytes`, opened: the box's current file.
+    std::wstring Opened(const wchar_t* name, const std::string& bytes, bool readOnly = false) {
+        const std::wstring path = folder_.Path() + L"\\" + name;
+        EXPECT_TRUE(ProgramFolder::WriteBytes(path, bytes));
+        if (readOnly) {
+            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY);
+            readOnly_.push_back(path);
+        }
+        EXPECT_TRUE(commands_.LoadFile(path));
+        return path;
+    }
+    // The current file, and the caption naming it.
+    void ExpectNamed(const std::wstring& path) const {
+        EXPECT_EQ(commands_.CurrentFileName(), path);
+        EXPECT_EQ(Caption(), DocumentCaption(path));
+    }
+    static void ExpectErrorBox(const SeenDialog& box, const char* text) {
+        EXPECT_EQ(box.caption, Wide(kFileErrorCaption));
+        EXPECT_EQ(box.text, Wide(text));
+        EXPECT_EQ(box.icon, LoadIconW(nullptr, IDI_ERROR));
+    }
+
+    ProgramFolder folder_;
+    TestWindow window_;
+    HWND edit_ = MakeBox(window_.Handle());
+    EditBoxAdapter box_{edit_};
+    FileCommands commands_{*this};
+    int wholeWrites_ = 0;
+    bool ended_ = false;
+    std::vector<std::wstring> readOnly_;
+};
+
+TEST_F(FileCommandsTest, SaveAsksForANameOnceThenWritesWithoutADialog) {
+    Type("1\xA1\xC1" "2=2\r\n3");  // "1×2=2", no final line end
+    const std::wstring path = folder_.Path() + L"\\a.txt";
+    {
+        DialogScript script({File(path)});
+        commands_.SaveCommand();
+        ASSERT_EQ(script.seen.size(), 1u);
+        EXPECT_EQ(script.seen[0].caption, Wide(kSaveDialogTitle));
+        EXPECT_EQ(script.seen[0].firstFilter, L"\u6587\u672C\u6587\u4EF6(*.txt)");
+    }
+    EXPECT_EQ(ProgramFolder::ReadBytes(path), "1\xA1\xC1" "2=2\r\n3");
+    EXPECT_FALSE(Modified());
+    ExpectNamed(path);
+
+    Type("4");
+    DialogScript none({});
+    commands_.SaveCommand();
+    EXPECT_TRUE(none.seen.empty());
+    EXPECT_EQ(ProgramFolder::ReadBytes(path), "4");
+    EXPECT_FALSE(Modified());
+}
+
+TEST_F(FileCommandsTest, SaveAsAddsTheExtensionAndNamesTheNewFile) {
+    Type("5");
+    const std::wstring opened = folder_.Path() + L"\\a.txt";
+    ASSERT_TRUE(ProgramFolder::WriteBytes(opened, "old"));
+    {
+        DialogScript script({File(folder_.Path() + L"\\b")});
+        commands_.SaveAsCommand();
+        ASSERT_TRUE(script.Done());
+        EXPECT_EQ(script.seen[0].caption, Wide(kSaveAsDialogTitle));
+    }
+    const std::wstring saved = folder_.Path() + L"\\b.txt";
+    EXPECT_EQ(ProgramFolder::ReadBytes(saved), "5");
+    ExpectNamed(saved);
+    // Cancelled: nothing changes.
+    Type("6");
+    DialogScript cancel({Button(IDCANCEL)});
+    commands_.SaveAsCommand();
+    EXPECT_EQ(cancel.seen.size(), 1u);
+    EXPECT_TRUE(Modified());
+    EXPECT_EQ(ProgramFolder::ReadBytes(saved), "5");
+}
+
+TEST_F(FileCommandsTest, OpenTakesTheGbkTextUpToTheEofMarkAsOneChange) {
+    Type("unsaved");
+    const std::wstring path = folder_.Path() + L"\\\u7B97\u5F0F.txt";  // 算式.txt
+    ASSERT_TRUE(ProgramFolder::WriteBytes(path, "\xA6\xD0*2=6.283\r\n1\xA1\xC2" "2\x1A" "junk\r\n"));
+    const int writesBefore = wholeWrites_;
+    {
+        // The changed text is dropped: No.
+        DialogScript script({Button(IDNO), File(path)});
+        commands_.OpenFileCommand();
+        ASSERT_TRUE(script.Done());
+        EXPECT_EQ(script.seen[0].text, Wide(kSaveQuestion));
+        EXPECT_EQ(script.seen[1].caption, Wide(kOpenDialogTitle));
+    }
+    EXPECT_EQ(box_.Text(), "\xA6\xD0*2=6.283\r\n1\xA1\xC2" "2");
+    EXPECT_EQ(wholeWrites_ - writesBefore, 1);
+    EXPECT_FALSE(Modified());
+    ExpectNamed(path);
+}
+
+TEST_F(FileCommandsTest, FailedOpenShowsTheErrorAndKeepsBoxFlagNameAndCaption) {
+    const std::wstring named = Opened(L"a.txt", "1");
+    Type("kept");
+    // One byte over the limit, made sparse: refused before any reading.
+    const std::wstring huge = folder_.Path() + L"\\huge.txt";
+    const HANDLE file = CreateFileW(huge.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    LARGE_INTEGER size;
+    size.QuadPart = static_cast<LONGLONG>(programfiles::kLargestReadableFile + 1);
+    ASSERT_TRUE(SetFilePointerEx(file, size, nullptr, FILE_BEGIN) && SetEndOfFile(file));
+    CloseHandle(file);
+
+    for (const std::wstring& path : {huge, folder_.Path() + L"\\missing.txt"}) {
+        const int writesBefore = wholeWrites_;
+        DialogScript script({Button(IDOK)});
+        EXPECT_FALSE(commands_.LoadFile(path));
+        ASSERT_TRUE(script.Done());
+        ExpectErrorBox(script.seen[0], kOpenFailed);
+        EXPECT_EQ(box_.Text(), "kept");
+        EXPECT_EQ(wholeWrites_, writesBefore);
+        EXPECT_TRUE(Modified());
+        ExpectNamed(named);
+    }
+}
+
+TEST_F(FileCommandsTest, NewFileAsksOnlyAboutAChangedText) {
+    const std::wstring named = Opened(L"a.txt", "1");
+    Type("changed");
+    {
+        DialogScript script({Button(IDCANCEL)});
+        commands_.NewFile();
+        ASSERT_TRUE(script.Done());
+        const SeenDialog& question = script.seen[0];
+        EXPECT_EQ(question.caption, Wide(kSaveQuestionCaption));
+        EXPECT_EQ(question.text, Wide(kSaveQuestion));
+        EXPECT_TRUE(question.yes && question.no && question.cancel);
+        EXPECT_EQ(question.icon, LoadIconW(nullptr, IDI_QUESTION));
+    }
+    EXPECT_EQ(box_.Text(), "changed");
+    EXPECT_EQ(commands_.CurrentFileName(), named);
+    {
+        DialogScript script({Button(IDNO)});
+        commands_.NewFile();
+        EXPECT_TRUE(script.Done());
+    }
+    EXPECT_EQ(box_.Text(), NewDocumentText());
+    EXPECT_FALSE(Modified());
+    ExpectNamed(std::wstring());
+    EXPECT_EQ(Caption(), L"Numerel");
+    EXPECT_EQ(ProgramFolder::ReadBytes(named), "1");
+    // Unchanged: no question.
+    DialogScript none({});
+    commands_.NewFile();
+    EXPECT_TRUE(none.seen.empty());
+    EXPECT_EQ(box_.Text(), NewDocumentText());
+}
+
+TEST_F(FileCommandsTest, FailedSaveToAReadOnlyFileKeepsTheFlagAndExitStays) {
+    const std::wstring path = Opened(L"locked.txt", "old", true);
+    Type("new");
+    {
+        DialogScript script({Button(IDOK)});
+        commands_.SaveCommand();
+        ASSERT_TRUE(script.Done());
+        ExpectErrorBox(script.seen[0], kSaveFailed);
+    }
+    EXPECT_TRUE(Modified());
+    EXPECT_EQ(ProgramFolder::ReadBytes(path), "old");
+    EXPECT_EQ(folder_.Listing(), L"locked.txt;");
+    {
+        // Yes to the question, the save fails again: 退出 stops.
+        DialogScript script({Button(IDYES), Button(IDOK)});
+        commands_.ExitCommand();
+        EXPECT_TRUE(script.Done());
+        EXPECT_FALSE(ended_);
+    }
+    DialogScript script({Button(IDNO)});
+    commands_.ExitCommand();
+    EXPECT_TRUE(script.Done());
+    EXPECT_TRUE(ended_);
+}
+
+}  // namespace
