@@ -13,6 +13,7 @@
 #include "main_window.h"
 #include "menu.h"
 #include "mode_line.h"
+#include "printing.h"
 #include "resource_ids.h"
 #include "status_bar_adapter.h"
 #include "win32_file_store.h"
@@ -38,7 +39,7 @@ void MainWindow::BuildCommands() {
     t.Add(IDM_OPEN_FILE, CtrlKey('O'));
     t.Add(IDM_SAVE, CtrlKey('S'));
     t.Add(IDM_SAVE_AS);
-    t.Add(IDM_PRINT, CtrlKey('P'));
+    t.Add(IDM_PRINT, CtrlKey('P'), thenFocus([this] { PrintExpressions(Handle(), boxText_->Text()); }));
     // Without the close question; the exit save runs as the window goes.
     t.Add(IDM_EXIT, CtrlKey('Q'), [this] { DestroyWindow(Handle()); });
 
