@@ -1,0 +1,18 @@
+// Control ids of the find and replace window.
+#pragma once
+
+#define IDD_FIND_REPLACE 203
+
+#define IDC_FR_FIND 5601
+#define IDC_FR_FIND_CLEAR 5602
+#define IDC_FR_FIND_TOKENS 5603
+#define IDC_FR_REPLACE 5604
+#define IDC_FR_REPLACE_CLEAR 5605
+#define IDC_FR_REPLACE_TOKENS 5606
+#define IDC_FR_SWAP 5607
+#define IDC_FR_MATCH_CASE 5608
+#define IDC_FR_PREVIOUS 5609
+#define IDC_FR_NEXT 5610
+#define IDC_FR_REPLACE_NEXT 5611
+#define IDC_FR_REPLACE_SELECTED 5612
+#define IDC_FR_REPLACE_ALL 5613
