@@ -24,7 +24,6 @@ TEST(FindReplaceMatching, MatchesOnlyAtCharacterStartsAndFoldsOnlyAsciiLetters) 
     const Case cases[] = {
         {"abcabc", "bc", true, 0, false, 1},
         {"abcabc", "bc", true, 2, false, 4},
-        {"abcabc", "abc", true, 4, false, -1},
         // "∟" is A8 4E: its trail byte is no "N"; the lone "N" behind it is.
         {"∟N", "N", true, 0, false, 2},
         {"∟", "N", true, 0, true, -1},
@@ -35,13 +34,11 @@ TEST(FindReplaceMatching, MatchesOnlyAtCharacterStartsAndFoldsOnlyAsciiLetters) 
         {"ABC", "abc", true, 0, false, -1},
         // Double-byte characters compare exactly even when case is ignored.
         {"\xA8\x6E", "∟", true, 0, true, -1},
-        {"∟", "\xA8\x6E", true, 0, true, -1},
         {"Ａ", "ａ", true, 0, true, -1},
         {"abab", "ab", false, 4, false, 2},
         {"abab", "ab", false, 3, false, 0},
         {"abab", "ab", false, 1, false, -1},
         {"aaa", "aa", false, 3, false, 1},
-        {"xAB∟N", "ab", false, 5, true, 1},
         {"∟N|", "N", false, 3, false, 2},
     };
     for (const Case& c : cases) {
@@ -81,7 +78,6 @@ TEST(FindReplaceMatching, ReplacesLeftToRightWithoutOverlapAndExpandsTokens) {
         {"1#换行符2", "1\r\n2"},
         {"#空格符#制表符#换行符#换行符", " \t\r\n\r\n"},
         {"#换行#空格", "#换行#空格"},
-        {"#制表符", "\t"},
     };
     for (const auto& t : tokens) EXPECT_EQ(ExpandFindTokens(t.typed), t.expanded) << t.typed;
 
