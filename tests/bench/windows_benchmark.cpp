@@ -13,10 +13,13 @@
 
 #include "edit_box_adapter.h"
 #include "engine.h"
+#include "file_commands.h"
+#include "file_io.h"
 #include "gbk_codec.h"
 #include "main_window.h"
 #include "memory_text_box.h"
 #include "message_loop.h"
+#include "program_files.h"
 #include "program_folder.h"
 #include "resource_ids.h"
 #include "settings.h"
@@ -455,11 +458,75 @@ void RunCommandCases() {
     TimeUndoRedo("1 MB (80,000 lines)", Lines(80000, "123+456=579"), false);
 }
 
+// The file menu's open and save on the main window's own box, without the
+// dialogs: reading, the box's whole-text write with its undo step, and the
+// atomic replace of the file.
+struct BenchFileHost : FileCommandsHost {
+    explicit BenchFileHost(Started& s) : s(s) {}
+    HWND FileDialogOwner() override { return s.window.Handle(); }
+    TextBox& FileBox() override { return s.window.BoxText(); }
+    HWND FileBoxControl() override { return s.window.Box(); }
+    void SetFileCaption(const std::wstring& caption) override { SetWindowTextW(s.window.Handle(), caption.c_str()); }
+    void EndProgram() override {}
+    Started& s;
+};
+
+void TimeFileCommands(const char* name, const std::string& text, int repetitions) {
+    Started s(kNormalModeSettings);
+    BenchFileHost host(s);
+    FileCommands commands(host);
+    const std::wstring source = s.folder.Path() + L"\\source.txt";
+    const std::wstring target = s.folder.Path() + L"\\target.txt";
+    if (!ProgramFolder::WriteBytes(source, text)) return;
+    std::vector<double> opens, saves, reads, setTexts;
+    bool right = true;
+    for (int i = 0; i < repetitions; ++i) {
+        // The parts of an open that are not FileCommands' own: reading the
+        // file and the box's whole-text write with its handling.
+        double t0 = Now();
+        right = ReadWholeFile(source, programfiles::kLargestReadableFile).Bytes.size() == text.size() && right;
+        reads.push_back(Now() - t0);
+        s.window.BoxText().SetText("");
+        s.Pump();
+        t0 = Now();
+        s.window.BoxText().SetText(text);
+        s.Pump();
+        setTexts.push_back(Now() - t0);
+        s.window.BoxText().SetText("");
+        s.Pump();
+        t0 = Now();
+        right = commands.LoadFile(source) && right;
+        s.Pump();
+        opens.push_back(Now() - t0);
+        t0 = Now();
+        right = commands.SaveFile(target) == SaveOutcome::Saved && right;
+        saves.push_back(Now() - t0);
+    }
+    right = right && ProgramFolder::ReadBytes(target) == text;
+    const std::string label = std::string(name) + (right ? "" : " (WRONG RESULT)");
+    PrintRow(label + ": open", repetitions, Summarise(opens));
+    PrintRow(label + ":   of it reading the file", repetitions, Summarise(reads));
+    PrintRow(label + ":   of it the box's whole-text write", repetitions, Summarise(setTexts));
+    PrintRow(label + ": save", repetitions, Summarise(saves));
+}
+
+void RunFileCases() {
+    PrintHeader("File menu: open and save through FileCommands, without the dialogs");
+    TimeFileCommands("100 lines", Lines(100, "123+456=579"), 5);
+    TimeFileCommands("1 MB (80,000 lines)", Lines(80000, "123+456=579"), 3);
+    TimeFileCommands("10 MB (800,000 lines)", Lines(800000, "123+456=579"), 3);
+}
+
 int main(int argc, char** argv) {
     std::setvbuf(stdout, nullptr, _IONBF, 0);
     // "commands" runs only the commands on whole texts.
     if (argc > 1 && std::string(argv[1]) == "commands") {
         RunCommandCases();
+        return 0;
+    }
+    // "files" runs only the file menu's open and save.
+    if (argc > 1 && std::string(argv[1]) == "files") {
+        RunFileCases();
         return 0;
     }
     std::printf("Numerel main window under Wine: %d key releases, %d starts per row\n", kKeyRepetitions, kStarts);
@@ -508,6 +575,7 @@ int main(int argc, char** argv) {
     }
 
     RunCommandCases();
+    RunFileCases();
 
     PrintHeader("Box adapter operations on their own (outside a key release: each reads the whole text)");
     AdapterCosts("10,000 lines", backup);
