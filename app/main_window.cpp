@@ -9,6 +9,8 @@
 #include "char_input.h"
 #include "clipboard_adapter.h"
 #include "edit_box_adapter.h"
+#include "find_effects.h"
+#include "find_replace_window.h"
 #include "effective_values.h"
 #include "engine.h"
 #include "key_handlers.h"
@@ -98,6 +100,7 @@ bool MainWindow::CreateControls() {
     textChanged_ = std::make_unique<TextChangedHandling>(*boxText_, *statusText_, settings_,
                                                          static_cast<TextChangedHost&>(*this));
     boxDrop_ = std::make_unique<BoxDrop>(*boxText_);
+    CreateFind();
     return true;
 }
 
@@ -319,6 +322,10 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void MainWindow::Release() {
+    // The window first: it stores its fields into the searches as it closes.
+    findWindow_.reset();
+    find_.reset();
+    findHost_.reset();
     keys_.reset();
     lineCommands_.reset();
     charInput_.reset();

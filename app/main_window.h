@@ -30,6 +30,9 @@
 #include "window.h"
 
 class BoxDrop;
+class FindEffects;
+class FindReplace;
+class FindReplaceWindow;
 class CharInput;
 class ClipboardAdapter;
 class EditBoxAdapter;
@@ -157,6 +160,10 @@ private:
     void OpenOptions();
     friend class OptionsEffects;
 
+    // 查找和替换 and the menu searches (main_window_find.cpp).
+    void CreateFind();
+    friend class FindEffects;
+
     // Everything the window owns beyond the handles; freed at WM_NCDESTROY.
     void Release();
 
@@ -206,4 +213,7 @@ private:
     std::unique_ptr<LineCommands> lineCommands_;
     std::unique_ptr<TextChangedHandling> textChanged_;
     std::unique_ptr<BoxDrop> boxDrop_;
+    std::unique_ptr<FindEffects> findHost_;
+    std::unique_ptr<FindReplace> find_;
+    std::unique_ptr<FindReplaceWindow> findWindow_;
 };

@@ -8,6 +8,8 @@
 #include "editing_commands.h"
 #include "effective_values.h"
 #include "engine.h"
+#include "find_replace.h"
+#include "find_replace_window.h"
 #include "exit_save_files.h"
 #include "line_commands.h"
 #include "main_window.h"
@@ -99,10 +101,10 @@ void MainWindow::BuildCommands() {
     t.Add(IDM_TRAY_OPEN, {}, [this] { BringBack(); });
     t.Add(IDM_TRAY_EXIT, {}, [this] { DestroyWindow(Handle()); });
 
-    // 查找, 其他, 设置, 关于: their windows are built later.
-    t.Add(IDM_FIND_REPLACE, CtrlKey('F'));
-    t.Add(IDM_FIND_PREVIOUS, ShiftKey(VK_F3));
-    t.Add(IDM_FIND_NEXT, PlainKey(VK_F3));
+    // 其他, 设置, 关于: their windows are built later.
+    t.Add(IDM_FIND_REPLACE, CtrlKey('F'), [this] { findWindow_->Open(); });
+    t.Add(IDM_FIND_PREVIOUS, ShiftKey(VK_F3), [this] { find_->FindPrevious(); });
+    t.Add(IDM_FIND_NEXT, PlainKey(VK_F3), [this] { find_->FindNext(); });
     t.Add(IDM_VIRTUAL_KEYBOARD, CtrlKey('I'));
     t.Add(IDM_BASE_CONVERSION);
     t.Add(IDM_STATISTICS);
