@@ -27,6 +27,7 @@ bool ExpressionBox::Create(HWND parent, int id, bool wordWrap) {
         DWORD start = 0, end = 0;
         SendMessageW(box_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
         SendMessageW(box, EM_SETSEL, start, end);
+        SendMessageW(box, EM_SETMODIFY, SendMessageW(box_, EM_GETMODIFY, 0, 0), 0);
         subclass_.Remove();
         DestroyWindow(box_);
     }

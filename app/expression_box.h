@@ -43,7 +43,8 @@ public:
     ExpressionBox& operator=(const ExpressionBox&) = delete;
 
     // Creates the control as child `id` of `parent`, or makes it again with
-    // the other wrapping, keeping its text, selection, font and subclass.
+    // the other wrapping, keeping its text, selection, modification flag,
+    // font and subclass.
     bool Create(HWND parent, int id, bool wordWrap);
     HWND Handle() const { return box_; }
     bool WordWraps() const;

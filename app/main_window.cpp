@@ -9,6 +9,7 @@
 #include "char_input.h"
 #include "clipboard_adapter.h"
 #include "edit_box_adapter.h"
+#include "file_effects.h"
 #include "find_effects.h"
 #include "find_replace_window.h"
 #include "effective_values.h"
@@ -101,6 +102,8 @@ bool MainWindow::CreateControls() {
                                                          static_cast<TextChangedHost&>(*this));
     boxDrop_ = std::make_unique<BoxDrop>(*boxText_);
     CreateFind();
+    fileHost_ = std::make_unique<FileEffects>(*this);
+    files_ = std::make_unique<FileCommands>(*fileHost_);
     return true;
 }
 
@@ -177,9 +180,14 @@ void MainWindow::ApplyBars() {
     style |= WS_THICKFRAME;
     SetWindowLongPtrW(window, GWL_STYLE, style);
     SetWindowLongPtrW(window, GWL_EXSTYLE, exStyle);
-    SetWindowTextW(window, settings_.TitleBarVisible ? L"Numerel" : L"");
+    SetWindowTextW(window, settings_.TitleBarVisible ? caption_.c_str() : L"");
     SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     LayoutMainWindow();
+}
+
+void MainWindow::SetCaption(const std::wstring& caption) {
+    caption_ = caption;
+    if (settings_.TitleBarVisible) SetWindowTextW(Handle(), caption_.c_str());
 }
 
 void MainWindow::ShowAllBars() {
@@ -326,6 +334,8 @@ void MainWindow::Release() {
     findWindow_.reset();
     find_.reset();
     findHost_.reset();
+    files_.reset();
+    fileHost_.reset();
     keys_.reset();
     lineCommands_.reset();
     charInput_.reset();

@@ -30,6 +30,8 @@
 #include "window.h"
 
 class BoxDrop;
+class FileCommands;
+class FileEffects;
 class FindEffects;
 class FindReplace;
 class FindReplaceWindow;
@@ -160,6 +162,11 @@ private:
     void OpenOptions();
     friend class OptionsEffects;
 
+    // The file menu's commands (file_commands.h), and the caption that
+    // names the open file; shown while the title bar is.
+    friend class FileEffects;
+    void SetCaption(const std::wstring& caption);
+
     // 查找和替换 and the menu searches (main_window_find.cpp).
     void CreateFind();
     friend class FindEffects;
@@ -190,6 +197,7 @@ private:
     int boxPaintColour_ = 0xFFFFFF;
     HICON icon_ = nullptr;
     HICON smallIcon_ = nullptr;
+    std::wstring caption_ = L"Numerel";
     std::wstring compatCaption_;         // 复制(兼容) of the menu bar
     std::wstring compatContextCaption_;  // and of the context menu
 
@@ -213,6 +221,8 @@ private:
     std::unique_ptr<LineCommands> lineCommands_;
     std::unique_ptr<TextChangedHandling> textChanged_;
     std::unique_ptr<BoxDrop> boxDrop_;
+    std::unique_ptr<FileEffects> fileHost_;
+    std::unique_ptr<FileCommands> files_;
     std::unique_ptr<FindEffects> findHost_;
     std::unique_ptr<FindReplace> find_;
     std::unique_ptr<FindReplaceWindow> findWindow_;

@@ -8,6 +8,7 @@
 #include "editing_commands.h"
 #include "effective_values.h"
 #include "engine.h"
+#include "file_commands.h"
 #include "find_replace.h"
 #include "find_replace_window.h"
 #include "exit_save_files.h"
@@ -36,14 +37,15 @@ void MainWindow::BuildCommands() {
         };
     };
 
-    // 文件: the file commands are built later.
-    t.Add(IDM_NEW_FILE, CtrlKey('N'));
-    t.Add(IDM_OPEN_FILE, CtrlKey('O'));
-    t.Add(IDM_SAVE, CtrlKey('S'));
-    t.Add(IDM_SAVE_AS);
+    // 文件.
+    t.Add(IDM_NEW_FILE, CtrlKey('N'), thenFocus([this] { files_->NewFile(); }));
+    t.Add(IDM_OPEN_FILE, CtrlKey('O'), thenFocus([this] { files_->OpenFileCommand(); }));
+    t.Add(IDM_SAVE, CtrlKey('S'), [this] { files_->SaveCommand(); });
+    t.Add(IDM_SAVE_AS, {}, [this] { files_->SaveAsCommand(); });
     t.Add(IDM_PRINT, CtrlKey('P'), thenFocus([this] { PrintExpressions(Handle(), boxText_->Text()); }));
-    // Without the close question; the exit save runs as the window goes.
-    t.Add(IDM_EXIT, CtrlKey('Q'), [this] { DestroyWindow(Handle()); });
+    // Asks about unsaved changes, then goes without the close question; the
+    // exit save runs as the window goes.
+    t.Add(IDM_EXIT, CtrlKey('Q'), [this] { files_->ExitCommand(); });
 
     // 编辑.
     t.Add(IDM_UNDO, CtrlKey('Z'), [this] { Undo(); });

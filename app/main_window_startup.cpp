@@ -62,6 +62,9 @@ StartResult MainWindow::MainWindowCreated() {
     ApplyKeepOnTop();
     RestoreContent();
 
+    // The text start-up put in is nobody's unsaved change.
+    SendMessageW(box_.Handle(), EM_SETMODIFY, FALSE, 0);
+
     // 17. First undo snapshot; 18. caret position; 19. real-time check mark.
     RecordUndoSnapshot();
     ShowCaretPosition();
