@@ -4,7 +4,9 @@
 
 #include <algorithm>
 
+#include "accumulator_effects.h"
 #include "box_drop.h"
+#include "keyboard_effects.h"
 #include "caret_position.h"
 #include "char_input.h"
 #include "clipboard_adapter.h"
@@ -102,6 +104,10 @@ bool MainWindow::CreateControls() {
                                                          static_cast<TextChangedHost&>(*this));
     boxDrop_ = std::make_unique<BoxDrop>(*boxText_);
     CreateFind();
+    keyboardHost_ = std::make_unique<KeyboardEffects>(*this);
+    keyboard_ = std::make_unique<KeyboardWindow>(instance, window, *keyboardHost_);
+    accumulatorHost_ = std::make_unique<AccumulatorEffects>(*this);
+    accumulator_ = std::make_unique<AccumulatorWindow>(instance, window, *accumulatorHost_);
     fileHost_ = std::make_unique<FileEffects>(*this);
     files_ = std::make_unique<FileCommands>(*fileHost_);
     return true;
@@ -306,6 +312,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // A click refreshes the caret's line, a double click clears the box.
         if (note->hwndFrom == status_ && note->code == NM_DBLCLK) RunCommand(IDM_CLEAR_BOX);
         if (note->hwndFrom == status_ && note->code == NM_CLICK) RunCommand(IDM_REFRESH_LINE);
+        // A right click opens or closes the virtual keyboard.
+        if (note->hwndFrom == status_ && note->code == NM_RCLICK) keyboard_->ToggleVirtualKeyboard();
         return 0;
     }
     case WM_ENDSESSION:
@@ -330,8 +338,12 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void MainWindow::Release() {
-    // The window first: it stores its fields into the searches as it closes.
+    // The windows first: they store their fields and places as they close.
+    keyboard_.reset();
+    keyboardHost_.reset();
     findWindow_.reset();
+    accumulator_.reset();
+    accumulatorHost_.reset();
     find_.reset();
     findHost_.reset();
     files_.reset();

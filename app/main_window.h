@@ -29,12 +29,16 @@
 #include "undo_history.h"
 #include "window.h"
 
+class AccumulatorEffects;
+class AccumulatorWindow;
 class BoxDrop;
 class FileCommands;
 class FileEffects;
 class FindEffects;
 class FindReplace;
 class FindReplaceWindow;
+class KeyboardEffects;
+class KeyboardWindow;
 class CharInput;
 class ClipboardAdapter;
 class EditBoxAdapter;
@@ -167,6 +171,10 @@ private:
     friend class FileEffects;
     void SetCaption(const std::wstring& caption);
 
+    // 累加器 over the history records, and the virtual keyboard.
+    friend class AccumulatorEffects;
+    friend class KeyboardEffects;
+
     // 查找和替换 and the menu searches (main_window_find.cpp).
     void CreateFind();
     friend class FindEffects;
@@ -221,6 +229,10 @@ private:
     std::unique_ptr<LineCommands> lineCommands_;
     std::unique_ptr<TextChangedHandling> textChanged_;
     std::unique_ptr<BoxDrop> boxDrop_;
+    std::unique_ptr<KeyboardEffects> keyboardHost_;
+    std::unique_ptr<KeyboardWindow> keyboard_;
+    std::unique_ptr<AccumulatorEffects> accumulatorHost_;
+    std::unique_ptr<AccumulatorWindow> accumulator_;
     std::unique_ptr<FileEffects> fileHost_;
     std::unique_ptr<FileCommands> files_;
     std::unique_ptr<FindEffects> findHost_;

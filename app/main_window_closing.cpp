@@ -3,6 +3,7 @@
 // brings it back.
 #include "closing.h"
 #include "exit_question_dialog.h"
+#include "keyboard_window.h"
 #include "main_window.h"
 #include "settings_file.h"
 #include "settings_writer.h"
@@ -14,9 +15,8 @@ bool MainWindow::CloseQuery() {
 }
 
 bool MainWindow::ExitDecision() {
-    // The next start reopens the keyboard window when it is open now; there
-    // is no keyboard window yet, so it is never open.
-    settings_.KeyboardOpenAtStart = false;
+    // The next start reopens the keyboard window when it is open now.
+    settings_.KeyboardOpenAtStart = keyboard_->IsOpen();
     WriteSetting(*settingsFile_, settings_, &Settings::KeyboardOpenAtStart);
 
     switch (DecideClose(false, settings_.ExitAction)) {

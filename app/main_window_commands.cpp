@@ -7,7 +7,9 @@
 #include "edit_box_adapter.h"
 #include "editing_commands.h"
 #include "effective_values.h"
+#include "accumulator_window.h"
 #include "engine.h"
+#include "keyboard_window.h"
 #include "file_commands.h"
 #include "find_replace.h"
 #include "find_replace_window.h"
@@ -72,8 +74,10 @@ void MainWindow::BuildCommands() {
     // Real-time mode and recording exclude each other.
     t.Add(IDM_RECORD, CtrlKey('H'), [this] { ToggleRecording(); }, [this] { return !settings_.RealTimeMode; },
            [this] { return state_.RecordingOn; });
-    t.Add(IDM_ACCUMULATOR, CtrlKey('M'));
-    t.Add(IDM_CLEAR_ACCUMULATOR);
+    // The accumulator works on recorded results: only outside real-time mode.
+    t.Add(IDM_ACCUMULATOR, CtrlKey('M'), [this] { accumulator_->Open(); }, [this] { return !settings_.RealTimeMode; });
+    t.Add(IDM_CLEAR_ACCUMULATOR, {}, [this] { ClearAccumulator(Handle(), state_); },
+          [this] { return !settings_.RealTimeMode; });
     t.Add(IDM_REFRESH_LINE, PlainKey(VK_F5), [this] { lineCommands_->RefreshCommand(); });
     t.Add(IDM_BATCH, {}, thenFocus([this] { lineCommands_->BatchEvaluate(); }));
     t.Add(IDM_FRACTION_CONVERT, {}, [this] { lineCommands_->FractionConvert(); });
@@ -103,11 +107,11 @@ void MainWindow::BuildCommands() {
     t.Add(IDM_TRAY_OPEN, {}, [this] { BringBack(); });
     t.Add(IDM_TRAY_EXIT, {}, [this] { DestroyWindow(Handle()); });
 
-    // 其他, 设置, 关于: their windows are built later.
+    // 其他, 设置, 关于: the windows not built yet are greyed.
     t.Add(IDM_FIND_REPLACE, CtrlKey('F'), [this] { findWindow_->Open(); });
     t.Add(IDM_FIND_PREVIOUS, ShiftKey(VK_F3), [this] { find_->FindPrevious(); });
     t.Add(IDM_FIND_NEXT, PlainKey(VK_F3), [this] { find_->FindNext(); });
-    t.Add(IDM_VIRTUAL_KEYBOARD, CtrlKey('I'));
+    t.Add(IDM_VIRTUAL_KEYBOARD, CtrlKey('I'), [this] { keyboard_->OpenVirtualKeyboard(); });
     t.Add(IDM_BASE_CONVERSION);
     t.Add(IDM_STATISTICS);
     t.Add(IDM_UNIT_CONVERSION);  // offered, with no action

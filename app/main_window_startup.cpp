@@ -8,6 +8,7 @@
 #include "editing_commands.h"
 #include "effective_values.h"
 #include "file_io.h"
+#include "keyboard_window.h"
 #include "engine.h"
 #include "gbk_codec.h"
 #include "layout.h"
@@ -52,7 +53,7 @@ StartResult MainWindow::MainWindowCreated() {
 
     // 9. Options; 10. virtual keyboard; 11. word wrap; 12. hot key.
     ReadOptionKeys(file, settings_);
-    if (settings_.KeyboardOpenAtStart) commands_.Run(IDM_VIRTUAL_KEYBOARD);
+    if (settings_.KeyboardOpenAtStart) keyboard_->OpenVirtualKeyboard();
     ApplyWordWrap();
     edge_.RegisterShowHideHotKey(Handle(), settings_);
 

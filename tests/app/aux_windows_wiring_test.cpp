@@ -1,0 +1,53 @@
+// The accumulator and the virtual keyboard over the real main window: their
+// menu commands open them, and what they do reaches the box and the engine.
+#include "accumulator_ids.h"
+#include "window_fixture.h"
+
+#include <commctrl.h>
+
+#include "window_ids.h"
+
+namespace {
+
+void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
+
+TEST_F(WindowTest, AccumulatorCombinesRecordedResultsIntoANewLine) {
+    PressWithCtrl('H');  // 记录
+    ASSERT_TRUE(window_.State().RecordingOn);
+    SetLine("2+4");
+    Press(VK_RETURN);
+    SetLine("1+3");
+    Press(VK_RETURN);
+    ASSERT_EQ(window_.State().HistoryRecords.size(), 2u);
+
+    PressWithCtrl('M');
+    const HWND accumulator = FindWindowW(L"#32770", L"累加器");
+    ASSERT_NE(accumulator, nullptr);
+    Click(GetDlgItem(accumulator, IDC_ACC_ADD_ALL));
+    Click(GetDlgItem(accumulator, IDOK));
+    Pump();
+    EXPECT_FALSE(IsWindow(accumulator));
+    EXPECT_NE(box().Text().find("6+4=10"), std::string::npos) << box().Text();
+}
+
+TEST_F(WindowTest, KeyboardKeysGoThroughTheKeyHandlingAndTheStatusBarClosesIt) {
+    SetLine("");
+    PressWithCtrl('I');
+    const HWND keyboard = FindWindowW(L"#32770", L"虚拟键盘");
+    ASSERT_NE(keyboard, nullptr);
+    for (const wchar_t* key : {L"5", L"+", L"5", L"="}) {
+        const HWND button = FindWindowExW(keyboard, nullptr, L"Button", key);
+        ASSERT_NE(button, nullptr) << key;
+        Click(button);
+        Pump();
+    }
+    EXPECT_EQ(box().Text().rfind("5+5=10", 0), 0u) << box().Text();
+
+    // A right click on the status bar opens or closes it.
+    NMHDR note{window_.Status(), static_cast<UINT_PTR>(kStatusBarId), static_cast<UINT>(NM_RCLICK)};
+    SendMessageW(window_.Handle(), WM_NOTIFY, kStatusBarId, reinterpret_cast<LPARAM>(&note));
+    Pump();
+    EXPECT_FALSE(IsWindow(keyboard));
+}
+
+}  // namespace
