@@ -50,4 +50,23 @@ TEST_F(WindowTest, KeyboardKeysGoThroughTheKeyHandlingAndTheStatusBarClosesIt) {
     EXPECT_FALSE(IsWindow(keyboard));
 }
 
+// Open at the last close: open again at start-up. With 成对括号 on, the
+// keyboard's "5" still types 5 (its keys are the keypad's).
+class KeyboardAtStartTest : public WindowTest {
+protected:
+    std::string SettingsText() const override {
+        return "[运行设置]\r\n动态刷新=假\r\n键盘开启=真\r\n[其他设置]\r\n允许多开=真\r\n成对括号=真\r\n";
+    }
+};
+
+TEST_F(KeyboardAtStartTest, ReopensAndItsDigitsStayDigits) {
+    const HWND keyboard = FindWindowW(L"#32770", L"虚拟键盘");
+    ASSERT_NE(keyboard, nullptr);
+    EXPECT_EQ(GetWindow(keyboard, GW_OWNER), window_.Handle());
+    SetLine("");
+    Click(FindWindowExW(keyboard, nullptr, L"Button", L"5"));
+    Pump();
+    EXPECT_EQ(box().Text(), "5");
+}
+
 }  // namespace
