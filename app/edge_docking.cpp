@@ -3,6 +3,30 @@
 #include "settings.h"
 #include "window_ids.h"
 
+namespace {
+
+int ScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
+
+WindowRect RectOf(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+void SetTopmost(HWND window, bool on) {
+    SetWindowPos(window, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+}  // namespace
+
+void EdgeDocking::Attach(HWND window, const Settings& settings, std::function<HWND()> openKeyboard,
+                         std::function<void()> focusBox) {
+    main_ = window;
+    settings_ = &settings;
+    openKeyboard_ = std::move(openKeyboard);
+    focusBox_ = std::move(focusBox);
+}
+
 void EdgeDocking::RegisterShowHideHotKey(HWND window, const Settings& settings) {
     constexpr int kHotKeyId = 1;
     UnregisterShowHideHotKey();
@@ -30,4 +54,80 @@ void EdgeDocking::SetEdgeHideTimer(HWND window, const Settings& settings) {
     } else {
         KillTimer(window, kEdgeHideTimerId);
     }
+}
+
+EdgeWindow EdgeDocking::Current() const {
+    EdgeWindow w;
+    w.Rect = RectOf(main_);
+    w.Visible = IsWindowVisible(main_) != FALSE;
+    w.Minimised = IsIconic(main_) != FALSE;
+    w.Topmost = (GetWindowLongPtrW(main_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    w.KeepOnTop = settings_->KeepOnTop;
+    w.Countdown = countdown_;
+    return w;
+}
+
+void EdgeDocking::Apply(const EdgeAction& action) {
+    countdown_ = action.Countdown;
+    const WindowRect now = RectOf(main_);
+    if (action.Rect.Left != now.Left || action.Rect.Top != now.Top)
+        SetWindowPos(main_, nullptr, action.Rect.Left, action.Rect.Top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (action.Topmost) SetTopmost(main_, *action.Topmost);
+    if (action.Window == Visibility::Hide) ShowWindow(main_, SW_HIDE);
+    const HWND keyboard = openKeyboard_ ? openKeyboard_() : nullptr;
+    if (keyboard && action.Keyboard != Visibility::Keep) {
+        const bool show = action.Keyboard == Visibility::Show;
+        // Only a change: showing an already shown window would still redraw it.
+        if ((IsWindowVisible(keyboard) != FALSE) != show) ShowWindow(keyboard, show ? SW_SHOWNA : SW_HIDE);
+    }
+}
+
+void EdgeDocking::Adjust() {
+    if (!main_) return;
+    const WindowRect now = RectOf(main_);
+    EdgeAction action;
+    action.Rect = EdgeDockAdjust(now, ScreenWidth());
+    action.Countdown = countdown_;
+    Apply(action);
+}
+
+void EdgeDocking::Activated() {
+    if (main_) Apply(MainWindowActivated(Current(), ScreenWidth()));
+}
+
+void EdgeDocking::HideTick() {
+    if (!main_) return;
+    POINT cursor;
+    GetCursorPos(&cursor);
+    Apply(EdgeHideTick(Current(), {cursor.x, cursor.y}, ScreenWidth()));
+}
+
+void EdgeDocking::ShowHide() {
+    if (!main_) return;
+    const EdgeAction action = HotKeyShowHide(Current(), ScreenWidth());
+    if (action.Window != Visibility::Show) {
+        Apply(action);
+        return;
+    }
+    ShowWindow(main_, SW_SHOWNORMAL);
+    // Topmost for a moment brings it to the front, then as the setting says.
+    SetWindowPos(main_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetWindowPos(main_, settings_->KeepOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    if (focusBox_) focusBox_();
+    Adjust();
+    countdown_ = action.Countdown;
+}
+
+bool EdgeDocking::Moved() {
+    if (!main_ || !dragging_) return false;
+    POINT cursor;
+    GetCursorPos(&cursor);
+    const EdgeDockMove move =
+        EdgeDockCheck(RectOf(main_), {cursor.x, cursor.y}, ScreenWidth(), GetSystemMetrics(SM_CYSCREEN));
+    EdgeAction action;
+    action.Rect = move.Rect;
+    action.Countdown = countdown_;
+    Apply(action);
+    return move.Remember;
 }

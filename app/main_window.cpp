@@ -106,6 +106,9 @@ bool MainWindow::CreateControls() {
     CreateFind();
     keyboardHost_ = std::make_unique<KeyboardEffects>(*this);
     keyboard_ = std::make_unique<KeyboardWindow>(instance, window, *keyboardHost_);
+    edge_.Attach(
+        window, settings_, [this] { return keyboard_ && keyboard_->IsOpen() ? keyboard_->Handle() : nullptr; },
+        [this] { FocusBox(); });
     accumulatorHost_ = std::make_unique<AccumulatorEffects>(*this);
     accumulator_ = std::make_unique<AccumulatorWindow>(instance, window, *accumulatorHost_);
     fileHost_ = std::make_unique<FileEffects>(*this);
@@ -270,6 +273,18 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETFOCUS:
         if (box) SetFocus(box);
         return 0;
+    case WM_ENTERSIZEMOVE:
+        edge_.BeginDrag();
+        break;
+    case WM_EXITSIZEMOVE:
+        edge_.EndDrag();
+        break;
+    case WM_MOVE:
+        if (edge_.Moved()) RememberPlacement();
+        break;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam)) edge_.Activated();
+        break;
     case WM_COMMAND:
         if (box && reinterpret_cast<HWND>(lParam) == box) {
             if (HIWORD(wParam) == EN_CHANGE && boxText_ && !boxText_->InWholeTextWrite()) {
