@@ -102,6 +102,8 @@ private:
     void PaintBox(int colour);
     void ApplyLayeredAlpha();
     void ApplyFont();
+    LOGFONTW BoxLogFont();
+    void FontCommand();
     void ApplyWordWrap();
     void InstallSubclassing();
     void ApplyKeepOnTop();

@@ -9,6 +9,7 @@
 #include "effective_values.h"
 #include "accumulator_window.h"
 #include "engine.h"
+#include "insert_commands.h"
 #include "keyboard_window.h"
 #include "file_commands.h"
 #include "find_replace.h"
@@ -88,8 +89,10 @@ void MainWindow::BuildCommands() {
     t.Add(IDM_SELECT_LINE, {}, [this] { SelectLine(*boxText_); });
     t.Add(IDM_SUM, {}, [this] { lineCommands_->SumResults(); });
     t.Add(IDM_DELETE_LINE, {}, thenFocus([this] { DeleteLine(*boxText_); }));
-    t.Add(IDM_SEPARATOR_LINE);
-    for (UINT id = IDM_INSERT_FUNCTION_FIRST; id <= IDM_INSERT_FUNCTION_LAST; ++id) t.Add(id);
+    // The inserts leave the focus where it is.
+    t.Add(IDM_SEPARATOR_LINE, {}, [this] { InsertSeparatorLine(*boxText_); });
+    for (UINT id = IDM_INSERT_FUNCTION_FIRST; id <= IDM_INSERT_FUNCTION_LAST; ++id)
+        t.Add(id, {}, [this, id] { InsertTemplate(*boxText_, kFunctionTemplates[id - IDM_INSERT_FUNCTION_FIRST]); });
 
     // 视图.
     t.Add(IDM_VIEW_NORMAL, {}, [this] { ShowAllBars(); });
@@ -117,7 +120,7 @@ void MainWindow::BuildCommands() {
     t.Add(IDM_UNIT_CONVERSION);  // offered, with no action
     t.Add(IDM_OPTIONS, CtrlKey('K'), [this] { OpenOptions(); });
     t.Add(IDM_APPEARANCE, CtrlKey('U'));
-    t.Add(IDM_FONT, CtrlKey('T'));
+    t.Add(IDM_FONT, CtrlKey('T'), thenFocus([this] { FontCommand(); }));
     t.Add(IDM_RESET_SETTINGS, {}, [this] { ResetSettingsCommand(); });
     t.Add(IDM_HELP, PlainKey(VK_F1));
     t.Add(IDM_ABOUT);

@@ -114,27 +114,6 @@ void MainWindow::ApplyLayeredAlpha() {
     SetLayeredWindowAttributes(Handle(), 0, static_cast<BYTE>(WindowAlpha(settings_.SkinOpacity)), LWA_ALPHA);
 }
 
-void MainWindow::ApplyFont() {
-    settings_.FontSize = EffectiveFontSize(settings_.FontSize);
-    HDC screen = GetDC(nullptr);
-    const int height = -MulDiv(settings_.FontSize, GetDeviceCaps(screen, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, screen);
-    LOGFONTW face = {};
-    face.lfHeight = height;
-    face.lfWeight = settings_.FontBold ? FW_BOLD : FW_NORMAL;
-    face.lfItalic = settings_.FontItalic;
-    face.lfUnderline = settings_.FontUnderline;
-    face.lfStrikeOut = settings_.FontStrikeOut;
-    face.lfCharSet = DEFAULT_CHARSET;
-    const std::wstring name = GbkToWide(FontFaceForLogFont(settings_.FontName));
-    std::copy_n(name.c_str(), std::min<size_t>(name.size(), LF_FACESIZE - 1), face.lfFaceName);
-    const HFONT font = CreateFontIndirectW(&face);
-    if (!font) return;
-    SendMessageW(box_.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-    if (font_) DeleteObject(font_);
-    font_ = font;
-}
-
 void MainWindow::ApplyWordWrap() {
     if (box_.WordWraps() == settings_.WordWrap) return;
     box_.Create(Handle(), kBoxId, settings_.WordWrap);
