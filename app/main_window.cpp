@@ -9,6 +9,7 @@
 #include "keyboard_effects.h"
 #include "caret_position.h"
 #include "char_input.h"
+#include "clock_text.h"
 #include "clipboard_adapter.h"
 #include "edit_box_adapter.h"
 #include "file_effects.h"
@@ -103,6 +104,9 @@ bool MainWindow::CreateControls() {
     textChanged_ = std::make_unique<TextChangedHandling>(*boxText_, *statusText_, settings_,
                                                          static_cast<TextChangedHost&>(*this));
     boxDrop_ = std::make_unique<BoxDrop>(*boxText_);
+    // The clock runs from the window's creation on.
+    SetTimer(window, kClockTimerId, 1000, nullptr);
+    if (statusTip_.Create(window)) statusTip_.Attach(status_, "单击重算，双击全清，右击打开辅助键盘");
     CreateFind();
     keyboardHost_ = std::make_unique<KeyboardEffects>(*this);
     keyboard_ = std::make_unique<KeyboardWindow>(instance, window, *keyboardHost_);
@@ -217,6 +221,13 @@ void MainWindow::BoxTextChanged() {
     textChanged_->TextChangedHandler();
 }
 
+void MainWindow::ClockTick() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    const ClockTime time{now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond, now.wDayOfWeek};
+    statusText_->SetPartText(StatusPart::Clock, ClockText(time));
+}
+
 void MainWindow::RecordUndoSnapshot() {
     undo_.SetDepth(settings_.UndoDepth);
     undo_.Record(boxText_->Text(), boxText_->SelectionStart());
@@ -312,6 +323,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             keys_->DelayedNewline();
         }
         if (wParam == kEdgeHideTimerId) edge_.HideTick();
+        if (wParam == kClockTimerId) ClockTick();
         return 0;
     case WM_HOTKEY:
         if (static_cast<int>(wParam) == edge_.ShowHideHotKeyId()) edge_.ShowHide();

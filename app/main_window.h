@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "balloon_tip.h"
 #include "command_table.h"
 #include "drop_target.h"
 #include "edge_docking.h"
@@ -118,6 +119,8 @@ private:
     void ShowAllBars();
     void FullScreen();
     void BoxTextChanged();
+    // Status part 3 from the local date and time; every second.
+    void ClockTick();
     void Undo();
     void Redo();
 
@@ -212,6 +215,7 @@ private:
     std::wstring compatContextCaption_;  // and of the context menu
 
     Subclass sessionWatch_;  // marks a log-off or shut-down
+    BalloonTip statusTip_;    // how to use the status bar
     CommandTable commands_;
     TrayIcon tray_;
     Skin skin_;

@@ -8,5 +8,6 @@ constexpr int kStatusBarId = 1002;
 
 constexpr UINT_PTR kKeyDelayTimerId = 1;   // 按钮延迟
 constexpr UINT_PTR kEdgeHideTimerId = 2;   // 边缘隐藏
+constexpr UINT_PTR kClockTimerId = 3;      // 时间
 
 constexpr UINT kTrayMessage = WM_APP + 1;

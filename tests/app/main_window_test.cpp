@@ -6,6 +6,7 @@
 #include "hint_messages.h"
 #include "messages.h"
 #include "text_rules.h"
+#include "window_ids.h"
 
 namespace {
 
@@ -100,6 +101,15 @@ TEST_F(WindowTest, FailedEvaluationKeepsTheTextAndShowsTheEngineMessage) {
         EXPECT_EQ(box().Text(), c.line);
         EXPECT_EQ(statusMessage(), c.message);
     }
+}
+
+// The clock's tick writes the local date and time into status part 3.
+TEST_F(WindowTest, ClockTickWritesTheDateIntoTheLastPart) {
+    SendMessageW(window_.Handle(), WM_TIMER, kClockTimerId, 0);
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    const std::string shown = statusPart(StatusPart::Clock);
+    EXPECT_EQ(shown.rfind(std::string(10, ' ') + std::to_string(now.wYear) + "年 ", 0), 0u) << shown;
 }
 
 }  // namespace
