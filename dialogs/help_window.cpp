@@ -1,0 +1,27 @@
+#include "help_window.h"
+
+#include "help_about_ids.h"
+
+void HelpWindow::Run(HINSTANCE instance, HWND owner) { RunModal(instance, IDD_HELP, owner); }
+
+bool HelpWindow::OnInit() {
+    HWND text = Item(IDC_HELP_TEXT);
+    SendMessageW(text, EM_SETLIMITTEXT, 0, 0);
+    SetItemText(IDC_HELP_TEXT, HelpText());
+    SetFocus(text);
+    SendMessageW(text, EM_SETSEL, 0, 0);
+    return false;
+}
+
+void HelpWindow::OnCommand(int id, int notifyCode, HWND control) {
+    if (id == IDC_HELP_OK || id == IDOK) {
+        EndModal(IDOK);
+        return;
+    }
+    Dialog::OnCommand(id, notifyCode, control);
+}
+
+void RunHelpWindow(HINSTANCE instance, HWND owner) {
+    HelpWindow window;
+    window.Run(instance, owner);
+}
