@@ -176,6 +176,10 @@ private:
     friend class FileEffects;
     void SetCaption(const std::wstring& caption);
 
+    // 外观设置 (main_window_options.cpp).
+    void OpenAppearance();
+    friend class AppearanceEffects;
+
     // 累加器 over the history records, and the virtual keyboard.
     friend class AccumulatorEffects;
     friend class KeyboardEffects;

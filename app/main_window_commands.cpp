@@ -119,7 +119,7 @@ void MainWindow::BuildCommands() {
     t.Add(IDM_STATISTICS);
     t.Add(IDM_UNIT_CONVERSION);  // offered, with no action
     t.Add(IDM_OPTIONS, CtrlKey('K'), [this] { OpenOptions(); });
-    t.Add(IDM_APPEARANCE, CtrlKey('U'));
+    t.Add(IDM_APPEARANCE, CtrlKey('U'), [this] { OpenAppearance(); });
     t.Add(IDM_FONT, CtrlKey('T'), thenFocus([this] { FontCommand(); }));
     t.Add(IDM_RESET_SETTINGS, {}, [this] { ResetSettingsCommand(); });
     t.Add(IDM_HELP, PlainKey(VK_F1));

@@ -1,5 +1,6 @@
-// The options window over the main window, and the effects its OK has on
-// the running program at once.
+// The options and appearance windows over the main window, and the effects
+// they have on the running program at once.
+#include "appearance_effects.h"
 #include "edit_box_adapter.h"
 #include "main_window.h"
 #include "settings_file.h"
@@ -31,5 +32,12 @@ void MainWindow::OpenOptions() {
     OptionsEffects effects(*this);
     const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(Handle(), GWLP_HINSTANCE));
     RunOptionsWindow(instance, Handle(), settings_, *settingsFile_, effects);
+    FocusBox();
+}
+
+void MainWindow::OpenAppearance() {
+    AppearanceEffects effects(*this);
+    const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(Handle(), GWLP_HINSTANCE));
+    RunAppearanceWindow(instance, Handle(), settings_, *settingsFile_, effects);
     FocusBox();
 }

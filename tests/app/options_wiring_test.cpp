@@ -87,4 +87,20 @@ TEST_F(OptionsWiringTest, CancelChangesNothing) {
     EXPECT_EQ(SettingsFileBytes(), before);
 }
 
+// 外观设置 from its shortcut: OK writes its four keys.
+TEST_F(OptionsWiringTest, AppearanceOkWritesItsKeys) {
+    bool ran = false;
+    Later([&] {
+        const HWND dialog = FindWindowW(L"#32770", L"外观设置");
+        if (!dialog) return;
+        ran = true;
+        SendMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    });
+    PressWithCtrl('U');
+    EXPECT_TRUE(ran);
+    const std::string bytes = SettingsFileBytes();
+    for (const char* key : {"背景颜色=", "软件皮肤=", "皮肤滑块条=", "加载特效="})
+        EXPECT_NE(bytes.find(key), std::string::npos) << key;
+}
+
 }  // namespace
