@@ -13,10 +13,12 @@
 #include <vector>
 
 #include "engine_session.h"
+#include "base_conversion.h"
 #include "find_replace.h"
 #include "fraction_walk_reference.h"
 #include "line_commands.h"
 #include "result_formatting.h"
+#include "statistics_panel.h"
 
 namespace {
 
@@ -249,6 +251,34 @@ void ReplaceAllIn1MB(benchmark::State& state, bool replace) {
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(text.size()));
 }
 
+// A random number of `digits` digits of base `from` (no leading zero),
+// converted to `to`; checked by converting back.
+void ConvertDigits(benchmark::State& state, int digits, int from, int to) {
+    std::string text(static_cast<size_t>(digits), '0');
+    unsigned seed = 12345;
+    for (char& ch : text) {
+        seed = seed * 1103515245u + 12345u;
+        ch = kBaseDigits[(seed >> 16) % static_cast<unsigned>(from)];
+    }
+    text[0] = kBaseDigits[from - 1];
+    std::string result;
+    for (auto _ : state) {
+        std::string input = text;
+        result = ConvertBase(input, from, to);
+        benchmark::DoNotOptimize(result);
+    }
+    if (ConvertBase(result, to, from) != text) state.SkipWithError("converted back differently");
+}
+
+// The statistics page's text for 10,000 lines.
+void StatisticsOfLines(benchmark::State& state, int count) {
+    std::string input;
+    for (int i = 0; i < count; ++i) input += std::to_string((i * 7919) % 10007) + ".25\r\n";
+    for (auto _ : state) benchmark::DoNotOptimize(StatisticsText(input));
+    if (StatisticsText(input)->find("样品数量：" + std::to_string(count) + "\r\n") != 0)
+        state.SkipWithError("wrong count");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -290,6 +320,20 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("replace_all/100000_in_1MB", ReplaceAllIn1MB, true)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("replace_all/load_1MB", ReplaceAllIn1MB, false)
+        ->Unit(benchmark::kMillisecond);
+
+    for (int digits : {1000, 10000, 30000}) {
+        for (int from : {2, 10, 16, 36}) {
+            for (int to : {2, 10, 16, 36}) {
+                if (from == to) continue;
+                const std::string name = "base/" + std::to_string(digits) + "_digits_" + std::to_string(from) +
+                                         "_to_" + std::to_string(to);
+                benchmark::RegisterBenchmark(name.c_str(), ConvertDigits, digits, from, to)
+                    ->Unit(benchmark::kMillisecond);
+            }
+        }
+    }
+    benchmark::RegisterBenchmark("statistics/page_text_10000_lines", StatisticsOfLines, 10000)
         ->Unit(benchmark::kMillisecond);
 
     benchmark::Initialize(&argc, argv);
