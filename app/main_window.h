@@ -76,6 +76,7 @@ public:
 
     HWND Box() const { return box_.Handle(); }
     HWND Status() const { return status_; }
+    HINSTANCE Instance() const { return reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(Handle(), GWLP_HINSTANCE)); }
     HMENU MenuBar() const { return mainMenu_; }
     HMENU ContextMenu() const { return contextMenu_; }
     EditBoxAdapter& BoxText() { return *boxText_; }

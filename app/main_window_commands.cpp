@@ -8,7 +8,10 @@
 #include "editing_commands.h"
 #include "effective_values.h"
 #include "accumulator_window.h"
+#include "analysis_window.h"
+#include "about_window.h"
 #include "engine.h"
+#include "help_window.h"
 #include "insert_commands.h"
 #include "keyboard_window.h"
 #include "file_commands.h"
@@ -115,15 +118,16 @@ void MainWindow::BuildCommands() {
     t.Add(IDM_FIND_PREVIOUS, ShiftKey(VK_F3), [this] { find_->FindPrevious(); });
     t.Add(IDM_FIND_NEXT, PlainKey(VK_F3), [this] { find_->FindNext(); });
     t.Add(IDM_VIRTUAL_KEYBOARD, CtrlKey('I'), [this] { keyboard_->OpenVirtualKeyboard(); });
-    t.Add(IDM_BASE_CONVERSION);
-    t.Add(IDM_STATISTICS);
+    // Both open 辅助分析, each on its own page.
+    t.Add(IDM_BASE_CONVERSION, {}, thenFocus([this] { RunAnalysisWindow(Instance(), Handle(), 0); }));
+    t.Add(IDM_STATISTICS, {}, thenFocus([this] { RunAnalysisWindow(Instance(), Handle(), 1); }));
     t.Add(IDM_UNIT_CONVERSION);  // offered, with no action
     t.Add(IDM_OPTIONS, CtrlKey('K'), [this] { OpenOptions(); });
     t.Add(IDM_APPEARANCE, CtrlKey('U'), [this] { OpenAppearance(); });
     t.Add(IDM_FONT, CtrlKey('T'), thenFocus([this] { FontCommand(); }));
     t.Add(IDM_RESET_SETTINGS, {}, [this] { ResetSettingsCommand(); });
-    t.Add(IDM_HELP, PlainKey(VK_F1));
-    t.Add(IDM_ABOUT);
+    t.Add(IDM_HELP, PlainKey(VK_F1), [this] { RunHelpWindow(Instance(), Handle()); });
+    t.Add(IDM_ABOUT, {}, [this] { RunAboutWindow(Instance(), Handle()); });
 }
 
 namespace {

@@ -9,6 +9,9 @@
 #include "resource_ids.h"
 #include "window_fixture.h"
 
+#include <commctrl.h>
+#include <utility>
+
 namespace {
 
 std::function<void()> g_step;
@@ -101,6 +104,41 @@ TEST_F(OptionsWiringTest, AppearanceOkWritesItsKeys) {
     const std::string bytes = SettingsFileBytes();
     for (const char* key : {"背景颜色=", "软件皮肤=", "皮肤滑块条=", "加载特效="})
         EXPECT_NE(bytes.find(key), std::string::npos) << key;
+}
+
+// 进制转换 and 统计分析 open 辅助分析 on their own pages.
+TEST_F(OptionsWiringTest, AnalysisOpensOnThePageItsItemNames) {
+    for (const auto& [command, page] : {std::pair<UINT, LRESULT>{IDM_BASE_CONVERSION, 0}, {IDM_STATISTICS, 1}}) {
+        LRESULT shown = -1;
+        Later([&] {
+            const HWND dialog = FindWindowW(L"#32770", L"辅助分析");
+            if (!dialog) return;
+            shown = SendMessageW(FindWindowExW(dialog, nullptr, L"SysTabControl32", nullptr), TCM_GETCURSEL, 0, 0);
+            PostMessageW(dialog, WM_CLOSE, 0, 0);
+        });
+        SendMessageW(window_.Handle(), WM_COMMAND, command, 0);
+        EXPECT_EQ(shown, page) << command;
+    }
+}
+
+// F1 opens 帮助; 关于 opens from its item.
+TEST_F(OptionsWiringTest, HelpFromF1AndAboutFromItsItem) {
+    for (const auto& [command, caption] :
+         {std::pair<UINT, const wchar_t*>{IDM_HELP, L"帮助"}, {IDM_ABOUT, L"关于"}}) {
+        bool opened = false;
+        Later([&] {
+            const HWND dialog = FindWindowW(L"#32770", caption);
+            if (!dialog) return;
+            opened = true;
+            PostMessageW(dialog, WM_CLOSE, 0, 0);
+        });
+        if (command == IDM_HELP) {
+            Press(VK_F1);
+        } else {
+            SendMessageW(window_.Handle(), WM_COMMAND, command, 0);
+        }
+        EXPECT_TRUE(opened) << command;
+    }
 }
 
 }  // namespace
