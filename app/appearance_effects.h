@@ -8,9 +8,9 @@
 class AppearanceEffects final : public AppearanceHost {
 public:
     explicit AppearanceEffects(MainWindow& window) : window_(window) {}
-    void ApplySkin(int index) override { window_.skin_.Apply(index); }
-    void SetSkinAero(bool on) override { window_.skin_.SetAero(on); }
-    void AdjustSkinAero(const std::array<int, 7>& parameters) override { window_.skin_.AdjustAero(parameters); }
+    void ApplySkin(int index) override { window_.skin_->Apply(index); }
+    void SetSkinAero(bool on) override { window_.skin_->SetAero(on); }
+    void AdjustSkinAero(const std::array<int, 7>& parameters) override { window_.skin_->AdjustAero(parameters); }
     void SetWindowAlpha(int alpha) override {
         SetLayeredWindowAttributes(window_.Handle(), 0, static_cast<BYTE>(alpha), LWA_ALPHA);
     }

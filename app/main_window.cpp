@@ -42,6 +42,8 @@ MainWindow::~MainWindow() {
 StartResult MainWindow::Create(HINSTANCE instance, const std::wstring& programFolder, bool endsProgram) {
     programFolder_ = programFolder;
     endsProgram_ = endsProgram;
+    // Beside the executable, as the engine's file always is.
+    skin_ = std::make_unique<Skin>();
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
     // Shared icons: the window class keeps using them after a window ends.

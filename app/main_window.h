@@ -223,7 +223,7 @@ private:
     BalloonTip statusTip_;    // how to use the status bar
     CommandTable commands_;
     TrayIcon tray_;
-    Skin skin_;
+    std::unique_ptr<Skin> skin_;
     EdgeDocking edge_;
     DropTargetRegistration dropTarget_;
     ExitSave exitSave_;

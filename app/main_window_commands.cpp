@@ -152,7 +152,7 @@ private:
 }  // namespace
 
 void MainWindow::ResetSettingsCommand() {
-    WindowResetHost host(Handle(), skin_, edge_);
+    WindowResetHost host(Handle(), *skin_, edge_);
     const std::optional<ResetLive> live = ResetSettings(settings_, *fileStore_, ProgramResetFiles(), host);
     if (!live) return;
     ApplyFont();

@@ -37,13 +37,14 @@ StartResult MainWindow::MainWindowCreated() {
 
     // 4. Skin; 5. background; 6. transparency and effects.
     ReadSkinIndexKey(file, settings_);
-    skin_.Apply(settings_.SkinIndex);
+    skin_->Apply(settings_.SkinIndex);
     FocusBox();
     ReadBackgroundKey(file, settings_);
     PaintBox(settings_.BoxBackColour);
     ReadOpacityKeys(file, settings_);
-    skin_.Apply(settings_.SkinIndex);
-    skin_.AdjustAero();
+    skin_->Apply(settings_.SkinIndex);
+    skin_->AdjustAero({EffectiveOpacity(settings_.SkinOpacity) * 5, 1, 1, 1, 0, 0, 0});
+    skin_->SetAero(settings_.SkinEffects);
     ApplyLayeredAlpha();
 
     // 7. Tray icon; 8. font.
