@@ -2,7 +2,8 @@
 # Builds the engine benchmark natively in Release and runs it. Arguments go to
 # the benchmark (for example --benchmark_filter=fraction).
 #   ./bench.sh windows   the main window under Wine instead (tests/bench/windows_bench.sh);
-#                        ./bench.sh windows commands: only the commands on whole texts
+#                        ./bench.sh windows commands|files|bases: only the commands on
+#                        whole texts, the file menu and replace all, or base conversion
 set -euo pipefail
 root="$(cd "$(dirname "$0")" && pwd)"
 if [ "${1:-}" = windows ]; then

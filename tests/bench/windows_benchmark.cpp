@@ -13,6 +13,7 @@
 
 #include "edit_box_adapter.h"
 #include "engine.h"
+#include "base_conversion.h"
 #include "file_commands.h"
 #include "find_replace.h"
 #include "file_io.h"
@@ -550,11 +551,36 @@ void RunFileCases() {
     TimeReplaceAll();
 }
 
+// 辅助分析's base conversion, as the Windows program computes it.
+void RunBaseConversionCases() {
+    PrintHeader("Base conversion (exact, whole numbers)");
+    for (int digits : {1000, 10000, 30000}) {
+        for (const auto& [from, to] : {std::pair<int, int>{10, 16}, {36, 2}, {2, 36}}) {
+            std::string text(static_cast<size_t>(digits), '7');
+            if (from == 2) text.assign(static_cast<size_t>(digits), '1');
+            std::vector<double> samples;
+            for (int i = 0; i < 3; ++i) {
+                std::string input = text;
+                const double t0 = Now();
+                const std::string out = ConvertBase(input, from, to);
+                samples.push_back(Now() - t0);
+                if (out.empty()) samples.back() = -1;
+            }
+            PrintRow(std::to_string(digits) + " digits, base " + std::to_string(from) + " to " + std::to_string(to), 3,
+                     Summarise(samples));
+        }
+    }
+}
+
 int main(int argc, char** argv) {
     std::setvbuf(stdout, nullptr, _IONBF, 0);
     // "commands" runs only the commands on whole texts.
     if (argc > 1 && std::string(argv[1]) == "commands") {
         RunCommandCases();
+        return 0;
+    }
+    if (argc > 1 && std::string(argv[1]) == "bases") {
+        RunBaseConversionCases();
         return 0;
     }
     // "files" runs only the file menu's open and save.
