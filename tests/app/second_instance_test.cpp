@@ -182,4 +182,25 @@ TEST(WholeProgram, TextCaretBarsAndPlacementComeBackAtTheNextStart) {
     EXPECT_TRUE(second.Ended(20000));
 }
 
+// Where the skin engine's file can be neither written nor loaded (here a
+// folder stands in its place), the program starts and runs in the system's
+// look.
+TEST(WholeProgram, StartsWhenItsSkinEngineCannotBeWritten) {
+    ProgramFolder folder;
+    folder.WriteSettings("[运行设置]\r\n退出设置=1\r\n");
+    const std::wstring exe = CopyProgramInto(folder);
+    ASSERT_FALSE(exe.empty());
+    ASSERT_TRUE(CreateDirectoryW((folder.Path() + L"\\SkinH_EL.dll").c_str(), nullptr));
+    Process program(exe);
+    const HWND window = program.MainWindow(20000);
+    ASSERT_NE(window, nullptr);
+    const HWND box = FindWindowExW(window, nullptr, L"EDIT", nullptr);
+    ASSERT_NE(box, nullptr);
+    SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"1+2"));
+    EXPECT_EQ(WindowText(box), L"1+2");
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program.Ended(20000));
+    EXPECT_EQ(program.ExitCode(), 0u);
+}
+
 }  // namespace
