@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Takes the README's screenshots: Numerel under Wine on a private Xvfb
+# screen, with two skins and the appearance window, cropped to PNG files in
+# docs/. Needs what test.sh installs, and xdotool for the one key press.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+source .ci/wine_session.sh
+wine_session_choose_arch
+build=$root/build/windows
+[ "$NUMEREL_WIN_ARCH" = x86_64 ] && build=$root/build/windows64
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE="$(wine_session_toolchain "$NUMEREL_WIN_ARCH")" >/dev/null
+cmake --build "$build" -j"$(nproc)" --target Numerel >/dev/null
+
+screen=$(mktemp -d)
+trap 'wine_session_stop; rm -rf "$screen"' EXIT
+export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
+wine_session_start_display "$screen"
+wine_session_prefix "$root/build/wineprefix-shots" unmanaged
+
+# One program folder per picture: its settings and a text to show.
+shot() {
+  local name=$1 skin=$2 appearance=$3
+  local folder="$WINEPREFIX/drive_c/numerel-$name"
+  rm -rf "$folder"
+  mkdir -p "$folder/Numerin运行文件"
+  cp "$build/app/Numerel.exe" "$folder/"
+  printf '[运行设置]\r\n软件皮肤=%s\r\n[其他设置]\r\n允许多开=真\r\n退出保存=真\r\n[启动窗口位置]\r\n_启动窗口.左边=20\r\n_启动窗口.顶边=20\r\n_启动窗口.宽度=760\r\n_启动窗口.高度=460\r\n' "$skin" |
+    iconv -f UTF-8 -t GBK >"$folder/Numerin运行文件/Numerin配置文件.ini"
+  printf '1+2+3=6+3+1=10\r\nsin30+cos60=1\r\n1∟2+1∟3=0.833333333333\r\n√2×π=4.442882938158\r\nmax(3,7,2)×2=14\r\n12÷5=2.4\r\n' |
+    iconv -f UTF-8 -t GBK >"$folder/Numerin运行文件/Numerin备份文件.txt"
+  "$NUMEREL_WINE" "$folder/Numerel.exe" >/dev/null 2>&1 &
+  sleep 6
+  if [ "$appearance" = 1 ]; then
+    xdotool key ctrl+u
+    sleep 3
+  fi
+  # The main window as placed above: 760 × 460 at (20, 20).
+  python3 docs/xwd_to_png.py "$screen/Xvfb_screen0" "docs/$name.png" 20 20 760 460
+  wineserver -k || true
+  sleep 1
+  wine_session_prefix "$root/build/wineprefix-shots" unmanaged
+}
+
+shot screenshot-skin8 8 0
+shot screenshot-skin21 21 0
+shot screenshot-appearance 8 1
+echo "docs/screenshot-*.png written"
