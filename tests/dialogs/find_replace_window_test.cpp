@@ -30,8 +30,7 @@ private:
 class FindReplaceWindowTest : public ::testing::Test {
 protected:
     FindReplaceWindowTest()
-        : edit_(CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL, 0, 0, 300,
-                                200, owner_.Handle(), nullptr, nullptr, nullptr)),
+        : edit_(owner_.AddBox()),
           box_(edit_), host_(edit_) {
         box_.SetTextChangedHandler([this] { ++textChanges_; });
     }

@@ -49,8 +49,7 @@ private:
 class KeyboardWindowTest : public ::testing::Test {
 protected:
     KeyboardWindowTest()
-        : edit_(CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL, 0, 0, 300,
-                                200, owner_.Handle(), nullptr, nullptr, nullptr)),
+        : edit_(owner_.AddBox()),
           box_(edit_), host_(edit_, box_, store_) {
         store_.folders.insert(kFolder);
         GetKeyboardState(savedKeys_);

@@ -23,6 +23,12 @@ public:
         ShowWindow(Handle(), SW_SHOWNOACTIVATE);
     }
 
+    // A multi-line box, as the expression box is.
+    HWND AddBox() const {
+        return CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL, 0, 0, 300, 200,
+                               Handle(), nullptr, nullptr, nullptr);
+    }
+
     HWND AddEdit(int id) const {
         return CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 0, 30 * id, 200, 24, Handle(),
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
