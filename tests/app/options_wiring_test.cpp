@@ -8,29 +8,20 @@
 #include "options_ids.h"
 #include "resource_ids.h"
 #include "window_fixture.h"
+#include "modal_steps.h"
 
 #include <commctrl.h>
 #include <utility>
 
 namespace {
 
-std::function<void()> g_step;
-
-void CALLBACK RunStep(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    const std::function<void()> step = std::move(g_step);
-    g_step = nullptr;
-    if (step) step();
-}
-
-// Runs `step` once from inside the next modal loop.
-void Later(std::function<void()> step) {
-    g_step = std::move(step);
-    SetTimer(nullptr, 0, 1, RunStep);
-}
-
 class OptionsWiringTest : public WindowTest {
 protected:
+    void TearDown() override {
+        CancelLaterSteps();
+        WindowTest::TearDown();
+    }
+
     std::string SettingsText() const override {
         return "[运行设置]\r\n动态刷新=假\r\n乘除替换=假\r\n退出设置=1\r\n[其他设置]\r\n允许多开=真\r\n";
     }

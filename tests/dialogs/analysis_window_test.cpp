@@ -13,27 +13,9 @@
 #include "analysis_window.h"
 #include "gbk_codec.h"
 #include "statistics_panel.h"
+#include "modal_steps.h"
 
 namespace {
-
-std::function<void()>& PendingStep() {
-    static std::function<void()> step;
-    return step;
-}
-UINT_PTR pendingTimer = 0;
-
-void CALLBACK RunStep(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    pendingTimer = 0;
-    const std::function<void()> step = std::move(PendingStep());
-    step();
-}
-
-// Runs `step` once the modal loop has handled what is queued now.
-void Later(std::function<void()> step) {
-    PendingStep() = std::move(step);
-    pendingTimer = SetTimer(nullptr, 0, 1, RunStep);
-}
 
 void PostKeys(HWND control, const std::wstring& keys) {
     for (const wchar_t key : keys) {
@@ -60,10 +42,7 @@ bool Visible(HWND dialog, int id) { return (GetWindowLongW(GetDlgItem(dialog, id
 class AnalysisWindowTest : public ::testing::Test {
 protected:
     // A step left over must not fire in a later test's modal loop.
-    void TearDown() override {
-        if (pendingTimer) KillTimer(nullptr, pendingTimer);
-        pendingTimer = 0;
-    }
+    void TearDown() override { CancelLaterSteps(); }
 
     // Opens the window on `page`, runs `steps` in order (each after the keys
     // the one before posted), then closes it.

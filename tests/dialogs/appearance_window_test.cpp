@@ -16,25 +16,9 @@
 #include "settings.h"
 #include "settings_file.h"
 #include "win32_file_store.h"
+#include "modal_steps.h"
 
 namespace {
-
-// One scripted step per test, run from the window's modal loop by a
-// one-shot thread timer set before the window opens.
-std::function<void()> script;
-UINT_PTR scriptTimer = 0;
-
-void CALLBACK RunScript(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    scriptTimer = 0;
-    const std::function<void()> run = std::move(script);
-    run();
-}
-
-void Later(std::function<void()> step) {
-    script = std::move(step);
-    scriptTimer = SetTimer(nullptr, 0, 1, RunScript);
-}
 
 HWND OpenWindow() {
     const HWND dialog = FindWindowW(L"#32770", L"外观设置");
@@ -96,10 +80,7 @@ private:
 class AppearanceWindowTest : public ::testing::Test {
 protected:
     // A step left over must not fire in a later test's modal loop.
-    void TearDown() override {
-        if (scriptTimer) KillTimer(nullptr, scriptTimer);
-        scriptTimer = 0;
-    }
+    void TearDown() override { CancelLaterSteps(); }
 
     std::string FileBytes() const { return ProgramFolder::ReadBytes(folder.File(programfiles::kSettingsFile)); }
 

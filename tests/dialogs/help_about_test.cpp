@@ -13,33 +13,13 @@
 #include "about_window.h"
 #include "help_about_ids.h"
 #include "help_window.h"
+#include "modal_steps.h"
 
 namespace {
 
-// One step at a time: a step may schedule the next.
-UINT_PTR g_timer = 0;
-std::function<void()> g_step;
-
-void CALLBACK RunStep(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    g_timer = 0;
-    const auto step = std::move(g_step);
-    g_step = nullptr;
-    if (step) step();
-}
-
-void Later(std::function<void()> step) {
-    g_step = std::move(step);
-    g_timer = SetTimer(nullptr, 0, 1, RunStep);
-}
-
 class HelpAboutTest : public ::testing::Test {
 protected:
-    ~HelpAboutTest() override {
-        if (g_timer) KillTimer(nullptr, g_timer);
-        g_timer = 0;
-        g_step = nullptr;
-    }
+    ~HelpAboutTest() override { CancelLaterSteps(); }
 
     TestWindow owner_;
 };

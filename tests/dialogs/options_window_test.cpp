@@ -19,23 +19,9 @@
 #include "settings_file.h"
 #include "win32_file_store.h"
 #include "window_position_ids.h"
+#include "modal_steps.h"
 
 namespace {
-
-std::map<UINT_PTR, std::function<void()>>& Pending() {
-    static std::map<UINT_PTR, std::function<void()>> steps;
-    return steps;
-}
-
-void CALLBACK RunStep(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    const std::function<void()> step = Pending()[id];
-    Pending().erase(id);
-    step();
-}
-
-// Runs `step` from the next modal loop that waits for input.
-void Later(std::function<void()> step) { Pending()[SetTimer(nullptr, 0, 1, RunStep)] = std::move(step); }
 
 HWND OpenDialog(const wchar_t* caption) {
     const HWND dialog = FindWindowW(L"#32770", caption);
@@ -72,10 +58,7 @@ public:
 class OptionsWindowTest : public ::testing::Test {
 protected:
     // A step left over must not fire in a later test's modal loop.
-    void TearDown() override {
-        for (const auto& pending : Pending()) KillTimer(nullptr, pending.first);
-        Pending().clear();
-    }
+    void TearDown() override { CancelLaterSteps(); }
 
     std::string FileBytes() const { return ProgramFolder::ReadBytes(folder.File(programfiles::kSettingsFile)); }
 
