@@ -87,7 +87,7 @@ StartResult MainWindow::Create(HINSTANCE instance, const std::wstring& programFo
 
 bool MainWindow::CreateControls() {
     const HWND window = Handle();
-    const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
+    const HINSTANCE instance = Instance();
     status_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, window,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusBarId)), instance, nullptr);
     if (!status_ || !box_.Create(window, kBoxId, false)) return false;

@@ -29,7 +29,7 @@ bool MainWindow::ExitDecision() {
         break;
     }
     ExitQuestionDialog question;
-    const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(Handle(), GWLP_HINSTANCE));
+    const HINSTANCE instance = Instance();
     const ExitAnswer answer = question.Ask(instance, Handle());
     const ExitQuestionOutcome outcome = AnswerExitQuestion(answer, question.Remember(), settings_.ExitAction);
     settings_.ExitAction = outcome.NewExitAction;

@@ -6,7 +6,7 @@
 #include "main_window.h"
 
 void MainWindow::CreateFind() {
-    const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(Handle(), GWLP_HINSTANCE));
+    const HINSTANCE instance = Instance();
     findHost_ = std::make_unique<FindEffects>(*this);
     find_ = std::make_unique<FindReplace>(*boxText_, *findHost_);
     findWindow_ = std::make_unique<FindReplaceWindow>(instance, Handle(), *find_, *findHost_);

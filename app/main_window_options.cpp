@@ -30,14 +30,14 @@ private:
 
 void MainWindow::OpenOptions() {
     OptionsEffects effects(*this);
-    const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(Handle(), GWLP_HINSTANCE));
+    const HINSTANCE instance = Instance();
     RunOptionsWindow(instance, Handle(), settings_, *settingsFile_, effects);
     FocusBox();
 }
 
 void MainWindow::OpenAppearance() {
     AppearanceEffects effects(*this);
-    const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(Handle(), GWLP_HINSTANCE));
+    const HINSTANCE instance = Instance();
     RunAppearanceWindow(instance, Handle(), settings_, *settingsFile_, effects);
     FocusBox();
 }

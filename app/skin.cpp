@@ -77,7 +77,6 @@ void Skin::SetAero(bool on) {
     if (Load()) setAero_(on ? 1 : 0);
 }
 
-void Skin::AdjustAero() { AdjustAero({500, 1, 1, 1, 0, 0, 0}); }
 
 void Skin::AdjustAero(const std::array<int, 7>& p) {
     if (Load()) adjustAero_(p[0], p[3], p[2], p[1], 0, 0, p[4], p[5], p[6]);

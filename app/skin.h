@@ -22,8 +22,6 @@ public:
     void Apply(int index);
     // The skin's own effects on or off.
     void SetAero(bool on);
-    // The skin at full strength (as the transparency 100 gives).
-    void AdjustAero();
     // (a, b, c, d, e, f, g) reach the engine as (a, d, c, b, 0, 0, e, f, g);
     // a, 0..500, is how strongly the skin covers the system's colours.
     void AdjustAero(const std::array<int, 7>& parameters);

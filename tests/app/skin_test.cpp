@@ -53,7 +53,7 @@ TEST(SkinEngineFile, AFolderThatCannotBeWrittenLeavesTheProgramUnskinned) {
     EXPECT_FALSE(skin.Load());
     skin.Apply(8);
     skin.SetAero(true);
-    skin.AdjustAero();
+    skin.AdjustAero({kFullSkinStrength, 1, 1, 1, 0, 0, 0});
     EXPECT_EQ(GetFileAttributesW(EnginePath(unwritable).c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
@@ -119,7 +119,7 @@ TEST(SkinAttach, NewDialogsTakeTheSkinsBackgroundBlendedOverTheSystems) {
         EXPECT_EQ(NewDialogBrushColour(WM_CTLCOLORDLG), c.expected) << c.index << " " << c.strength;
         EXPECT_EQ(NewDialogBrushColour(WM_CTLCOLORSTATIC), c.expected) << c.index << " " << c.strength;
     }
-    skin.AdjustAero();
+    skin.AdjustAero({kFullSkinStrength, 1, 1, 1, 0, 0, 0});
 }
 
 }  // namespace
