@@ -11,6 +11,7 @@
 #include "char_input.h"
 #include "clock_text.h"
 #include "clipboard_adapter.h"
+#include "dialog.h"
 #include "edit_box_adapter.h"
 #include "file_effects.h"
 #include "find_effects.h"
@@ -52,6 +53,7 @@ StartResult MainWindow::Create(HINSTANCE instance, const std::wstring& programFo
     smallIcon_ = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON,
                                                GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
                                                LR_SHARED));
+    Dialog::SetWindowIcons(icon_, smallIcon_);
     WindowClass windowClass;
     windowClass.Name = kMainWindowClass;
     windowClass.Icon = icon_;

@@ -3,6 +3,25 @@
 #include "gbk_codec.h"
 #include "message_loop.h"
 
+namespace {
+
+HICON bigWindowIcon = nullptr;
+HICON smallWindowIcon = nullptr;
+
+// Child dialogs (panels inside another window) have no title to show it.
+void ShowWindowIcons(HWND dialog) {
+    if (GetWindowLongPtrW(dialog, GWL_STYLE) & WS_CHILD) return;
+    if (bigWindowIcon) SendMessageW(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigWindowIcon));
+    if (smallWindowIcon) SendMessageW(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallWindowIcon));
+}
+
+}  // namespace
+
+void Dialog::SetWindowIcons(HICON big, HICON smallIcon) {
+    bigWindowIcon = big;
+    smallWindowIcon = smallIcon;
+}
+
 Dialog::~Dialog() {
     if (!handle_) return;
     SetWindowLongPtrW(handle_, DWLP_USER, 0);
@@ -75,6 +94,7 @@ INT_PTR CALLBACK Dialog::Procedure(HWND dialog, UINT message, WPARAM wParam, LPA
         auto* created = reinterpret_cast<Dialog*>(lParam);
         created->handle_ = dialog;
         SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+        ShowWindowIcons(dialog);
         if (!created->modal_) MessageLoop::ForThisThread().AddDialog(dialog);
         return created->OnInit() ? TRUE : FALSE;
     }

@@ -17,6 +17,11 @@ public:
     Dialog(const Dialog&) = delete;
     Dialog& operator=(const Dialog&) = delete;
 
+    // The icons every dialog made from now on shows in its title and in the
+    // task switcher, set once by the program at start-up; null leaves the
+    // system's. The icons must outlive the dialogs (shared icons do).
+    static void SetWindowIcons(HICON big, HICON smallIcon);
+
     // Shows the dialog and returns when EndModal is called, with its
     // result; -1 when the dialog could not be made or one is open already.
     // The owner is disabled meanwhile.

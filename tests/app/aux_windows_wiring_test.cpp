@@ -35,6 +35,10 @@ TEST_F(WindowTest, KeyboardKeysGoThroughTheKeyHandlingAndTheStatusBarClosesIt) {
     PressWithCtrl('I');
     const HWND keyboard = FindWindowW(L"#32770", L"虚拟键盘");
     ASSERT_NE(keyboard, nullptr);
+    // The program's icon, as the main window shows it.
+    const auto classIcon = [&](int index) { return static_cast<LRESULT>(GetClassLongPtrW(window_.Handle(), index)); };
+    EXPECT_EQ(SendMessageW(keyboard, WM_GETICON, ICON_BIG, 0), classIcon(GCLP_HICON));
+    EXPECT_EQ(SendMessageW(keyboard, WM_GETICON, ICON_SMALL, 0), classIcon(GCLP_HICONSM));
     for (const wchar_t* key : {L"5", L"+", L"5", L"="}) {
         const HWND button = FindWindowExW(keyboard, nullptr, L"Button", key);
         ASSERT_NE(button, nullptr) << key;

@@ -80,4 +80,19 @@ TEST(DialogBase, NonModalDialogsGetKeyboardNavigationFromTheLoop) {
     EXPECT_FALSE(IsWindow(window));
 }
 
+// The icons the program sets once reach every dialog, modal or not, in its
+// title (small) and the task switcher (big).
+TEST(DialogBase, DialogsShowTheIconsSetForThem) {
+    const HICON big = LoadIconW(nullptr, IDI_WARNING);
+    const HICON smallIcon = LoadIconW(nullptr, IDI_INFORMATION);
+    Dialog::SetWindowIcons(big, smallIcon);
+    TestWindow owner;
+    FormDialog dialog;
+    ASSERT_TRUE(dialog.Create(GetModuleHandleW(nullptr), IDD_TEST_FORM, owner.Handle()));
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(dialog.Handle(), WM_GETICON, ICON_BIG, 0)), big);
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(dialog.Handle(), WM_GETICON, ICON_SMALL, 0)), smallIcon);
+    dialog.Destroy();
+    Dialog::SetWindowIcons(nullptr, nullptr);
+}
+
 }  // namespace
