@@ -42,9 +42,12 @@ std::vector<MenuItem> Items(HMENU menu) {
     return items;
 }
 
-// "&X." in front: the menus' own access-key convention.
+// "&X." in front: the menus' own access-key convention (a few items of the
+// menu bar spell their letter in lower case).
 bool HasAccessPrefix(const std::wstring& caption) {
-    return caption.size() > 3 && caption[0] == L'&' && caption[1] >= L'A' && caption[1] <= L'Z' && caption[2] == L'.';
+    const wchar_t letter = caption.size() > 3 ? caption[1] : L'\0';
+    return caption.size() > 3 && caption[0] == L'&' &&
+           ((letter >= L'A' && letter <= L'Z') || (letter >= L'a' && letter <= L'z')) && caption[2] == L'.';
 }
 
 // Every command item of a menu, at any depth, in order.
@@ -138,6 +141,28 @@ TEST_F(CommandTableTest, MenusGreyExactlyWhatCannotRun) {
                                              [&](const MenuItem& i) { return table.IsEnabled(i.Id); });
             EXPECT_EQ(item.Grayed, !anyRuns) << item.Caption;
         }
+    }
+}
+
+// The same command, two spellings: the menu bar's refresh and undo items
+// take a lower-case letter, the context menu's a capital.
+TEST(Resources, RefreshAndUndoAsEachMenuSpellsThem) {
+    MenuHandle bar(IDR_MAIN_MENU);
+    MenuHandle context(IDR_CONTEXT_MENU);
+    const struct {
+        HMENU Menu;
+        UINT Id;
+        const wchar_t* Caption;
+    } rows[] = {
+        {bar.Menu, IDM_REFRESH_LINE, L"&w.刷新行\tF5"},
+        {bar.Menu, IDM_UNDO, L"&z.撤消\tCtrl+Z"},
+        {context.Menu, IDM_REFRESH_LINE, L"&W.刷新行"},
+        {context.Menu, IDM_UNDO, L"&Z.撤消"},
+    };
+    for (const auto& row : rows) {
+        wchar_t shown[64] = {};
+        GetMenuStringW(row.Menu, row.Id, shown, ARRAYSIZE(shown), MF_BYCOMMAND);
+        EXPECT_STREQ(shown, row.Caption);
     }
 }
 
