@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <functional>
@@ -161,6 +162,12 @@ protected:
             OnScrollBar(LOWORD(wParam), HIWORD(wParam));
             return TRUE;
         }
+        // The panel's controls pass on a wheel they do not use themselves.
+        if (message == WM_MOUSEWHEEL) {
+            OnWheel(GET_WHEEL_DELTA_WPARAM(wParam));
+            SetWindowLongPtrW(Handle(), DWLP_MSGRESULT, 0);
+            return TRUE;
+        }
         if (message == WM_NOTIFY) {
             const auto* header = reinterpret_cast<const NMHDR*>(lParam);
             if (header->idFrom == IDC_OPT_TABS && header->code == TCN_SELCHANGE) {
@@ -301,13 +308,29 @@ private:
         case SB_BOTTOM: position = kOptionsScrollMax; break;
         default: return;
         }
-        Scroll(position < 0 ? 0 : position > kOptionsScrollMax ? kOptionsScrollMax : position);
+        Scroll(position);
+    }
+
+    // As many arrow steps as the system's lines per notch, counted in
+    // fractions of a notch so that a fine-grained wheel's small deltas add up.
+    void OnWheel(int delta) {
+        UINT lines = 3;
+        SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+        // A page is one step here too.
+        if (lines == WHEEL_PAGESCROLL) lines = 1;
+        if ((delta > 0) != (wheelTurned_ > 0)) wheelTurned_ = 0;  // a new direction starts afresh
+        wheelTurned_ += delta * static_cast<int>(lines);
+        const int steps = wheelTurned_ / WHEEL_DELTA;
+        if (steps == 0) return;
+        wheelTurned_ -= steps * WHEEL_DELTA;
+        Scroll(GetScrollPos(Item(IDC_OPT_SCROLL), SB_CTL) - steps * kOptionsScrollStep);
     }
 
     // Moves the panel to the position (in the layout's pixels, scaled to the
-    // panel's real height) and marks its page without running the page's
-    // own jump.
+    // panel's real height; kept in the scroll range) and marks its page
+    // without running the page's own jump.
     void Scroll(int position) {
+        position = std::clamp(position, 0, kOptionsScrollMax);
         SetScrollPos(Item(IDC_OPT_SCROLL), SB_CTL, position, TRUE);
         RECT panel;
         GetWindowRect(panel_.Handle(), &panel);
@@ -339,6 +362,8 @@ private:
     OptionsPanel panel_;
     BalloonTip tips_;
     Subclass undoFilter_;
+    // Wheel turn not yet scrolled, in 1/WHEEL_DELTA notches times lines.
+    int wheelTurned_ = 0;
     bool applied_ = false;
 };
 

@@ -12,6 +12,7 @@
 
 #include "../wingui/test_window.h"
 #include "memory_text_box.h"
+#include "options.h"
 #include "options_ids.h"
 #include "options_window.h"
 #include "program_folder.h"
@@ -159,6 +160,27 @@ TEST_F(OptionsWindowTest, PositionWindowFromRememberPlacementThenCancelChangesNo
     // The position as typed, on a first run; nothing of the cancelled options.
     EXPECT_EQ(FileBytes(), "[启动窗口位置]\r\n_启动窗口.左边=0100\r\n_启动窗口.顶边=100\r\n_启动窗口.宽度=800\r\n"
                            "_启动窗口.高度=80\r\n");
+}
+
+// The wheel, passed on by a check box of the panel, moves the panel by the
+// arrows' steps: a notch is the system's lines of them (3 under Wine), and
+// a fine wheel's quarter notches add up; a turn back starts afresh.
+TEST_F(OptionsWindowTest, TheWheelScrollsThePanel) {
+    UINT lines = 0;
+    SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+    ASSERT_EQ(lines, 3u);
+    std::vector<int> positions;
+    Later([&] {
+        const HWND dialog = OpenDialog(L"快捷设置");
+        const HWND checkBox = GetDlgItem(PanelOf(dialog), IDC_OPT_MULDIV);
+        for (int delta : {WHEEL_DELTA, -WHEEL_DELTA, -30, -30, -30, 30, 30, -40 * WHEEL_DELTA}) {
+            SendMessageW(checkBox, WM_MOUSEWHEEL, MAKEWPARAM(0, delta), 0);
+            positions.push_back(GetScrollPos(GetDlgItem(dialog, IDC_OPT_SCROLL), SB_CTL));
+        }
+        Click(dialog, IDCANCEL);
+    });
+    RunOptionsWindow(GetModuleHandleW(nullptr), owner.Handle(), settings, file, host);
+    EXPECT_EQ(positions, (std::vector<int>{0, 30, 30, 40, 50, 50, 40, kOptionsScrollMax}));
 }
 
 }  // namespace
