@@ -1,6 +1,7 @@
 #include "help_window.h"
 
 #include "help_about_ids.h"
+#include "help_text.h"
 
 void HelpWindow::Run(HINSTANCE instance, HWND owner) { RunModal(instance, IDD_HELP, owner); }
 

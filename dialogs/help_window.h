@@ -5,12 +5,7 @@
 
 #include <windows.h>
 
-#include <string>
-
 #include "dialog.h"
-
-// The help text, GBK, lines ending in CR LF (help_text.cpp).
-std::string HelpText();
 
 class HelpWindow : public Dialog {
 public:

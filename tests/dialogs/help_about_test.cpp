@@ -48,8 +48,8 @@ TEST_F(HelpAboutTest, HelpOpensWithTheFocusInItsLongText) {
     EXPECT_EQ(box, focus);
     EXPECT_GT(text.size(), 3000u);
     // GBK symbols came through the conversion intact, CR LF line ends.
-    EXPECT_NE(text.find(L"“%%”换成“‰”"), std::wstring::npos);
-    EXPECT_NE(text.find(L"“//”或“|”换成“√”，“++”换成“∟”，“pi”换成“π”"), std::wstring::npos);
+    EXPECT_NE(text.find(L"“++”换成“∟”，“……”换成“^”"), std::wstring::npos);
+    EXPECT_NE(text.find(L"“pi”换成“π”，“|”换成“√”，“%%”换成“‰”"), std::wstring::npos);
     EXPECT_NE(text.find(L"Numerel 使用说明\r\n"), std::wstring::npos);
     EXPECT_EQ(text.find(L'?'), std::wstring::npos);
     EXPECT_TRUE(IsWindowEnabled(owner_.Handle()));
