@@ -7,12 +7,13 @@
 #include <windows.h>
 #include <dlgs.h>
 
-#include <set>
+#include <functional>
 #include <vector>
 
 #include "../wingui/test_window.h"
 #include "edit_box_adapter.h"
 #include "gbk_codec.h"
+#include "printing.h"
 #include "program_folder.h"
 
 namespace {
@@ -27,7 +28,9 @@ struct SeenDialog {
 
 // Answers the dialogs of this thread in order: a message box by its button,
 // a common file dialog by typing a file name and pressing OK. A dialog the
-// script does not expect is closed and still kept in `seen`. Wine activates
+// script does not expect is closed and still kept in `seen`. A dialog
+// active again after another one (a file dialog after its own question)
+// counts as a new one. Wine activates
 // a common file dialog before its WM_INITDIALOG (its filter and title are not
 // there yet): each dialog is read and answered from a timer of its modal
 // loop instead.
@@ -55,7 +58,8 @@ private:
         const HWND window = reinterpret_cast<HWND>(wParam);
         wchar_t name[16] = {};
         if (code == HCBT_ACTIVATE && current_ && GetClassNameW(window, name, 16) && std::wstring(name) == L"#32770" &&
-            current_->answered_.insert(window).second) {
+            window != current_->last_) {
+            current_->last_ = window;
             current_->pending_ = window;
             current_->timer_ = SetTimer(nullptr, current_->timer_, 1, &DialogScript::Tick);
         }
@@ -106,7 +110,7 @@ private:
 
     static inline DialogScript* current_ = nullptr;
     std::vector<Step> steps_;
-    std::set<HWND> answered_;
+    HWND last_ = nullptr;
     HWND pending_ = nullptr;
     UINT_PTR timer_ = 0;
     HHOOK hook_ = nullptr;
@@ -222,6 +226,43 @@ TEST_F(FileCommandsTest, SaveAsAddsTheExtensionAndNamesTheNewFile) {
     EXPECT_EQ(cancel.seen.size(), 1u);
     EXPECT_TRUE(Modified());
     EXPECT_EQ(ProgramFolder::ReadBytes(saved), "5");
+}
+
+// 保存, 另存为 and 打印到文件 each ask before they replace a file that
+// exists; No keeps the file, Yes gives its name.
+TEST_F(FileCommandsTest, EverySaveDialogAsksBeforeReplacingAFile) {
+    const std::wstring existing = folder_.Path() + L"\\old.txt";
+    std::wstring printFile;
+    const struct {
+        const char* name;
+        std::function<void()> run;
+        std::string afterYes;
+        std::wstring printFileAfterYes;
+    } cases[] = {
+        {"save", [&] { commands_.SaveCommand(); }, "new", L""},
+        {"save as", [&] { commands_.SaveAsCommand(); }, "new", L""},
+        {"print to file", [&] { AskPrintFileName(window_.Handle(), printFile); }, "old", existing},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(ProgramFolder::WriteBytes(existing, "old"));
+        commands_.NewFile();
+        Type("new");
+        {
+            // No: the dialog stays open for another name; it is cancelled.
+            DialogScript script({File(existing), Button(IDNO), Button(IDCANCEL)});
+            c.run();
+            ASSERT_TRUE(script.Done());
+            EXPECT_TRUE(script.seen[1].yes && script.seen[1].no);
+            EXPECT_EQ(ProgramFolder::ReadBytes(existing), "old");
+        }
+        printFile.clear();
+        DialogScript script({File(existing), Button(IDYES)});
+        c.run();
+        EXPECT_TRUE(script.Done());
+        EXPECT_EQ(ProgramFolder::ReadBytes(existing), c.afterYes);
+        EXPECT_EQ(printFile, c.printFileAfterYes);
+    }
 }
 
 TEST_F(FileCommandsTest, OpenTakesTheGbkTextUpToTheEofMarkAsOneChange) {
