@@ -265,10 +265,10 @@ TEST_F(FileCommandsTest, EverySaveDialogAsksBeforeReplacingAFile) {
     }
 }
 
-TEST_F(FileCommandsTest, OpenTakesTheGbkTextUpToTheEofMarkAsOneChange) {
+TEST_F(FileCommandsTest, OpenTakesTheGbkTextAsOneChange) {
     Type("unsaved");
     const std::wstring path = folder_.Path() + L"\\\u7B97\u5F0F.txt";  // 算式.txt
-    ASSERT_TRUE(ProgramFolder::WriteBytes(path, "\xA6\xD0*2=6.283\r\n1\xA1\xC2" "2\x1A" "junk\r\n"));
+    ASSERT_TRUE(ProgramFolder::WriteBytes(path, "\xA6\xD0*2=6.283\r\n1\xA1\xC2" "2\r3\n"));
     const int writesBefore = wholeWrites_;
     {
         // The changed text is dropped: No.
@@ -278,22 +278,57 @@ TEST_F(FileCommandsTest, OpenTakesTheGbkTextUpToTheEofMarkAsOneChange) {
         EXPECT_EQ(script.seen[0].text, Wide(kSaveQuestion));
         EXPECT_EQ(script.seen[1].caption, Wide(kOpenDialogTitle));
     }
-    EXPECT_EQ(box_.Text(), "\xA6\xD0*2=6.283\r\n1\xA1\xC2" "2");
+    EXPECT_EQ(box_.Text(), "\xA6\xD0*2=6.283\r\n1\xA1\xC2" "2\r3\n");
     EXPECT_EQ(wholeWrites_ - writesBefore, 1);
     EXPECT_FALSE(Modified());
     ExpectNamed(path);
 }
 
+// A file the box cannot show whole opens untitled after a warning: 保存 then
+// asks for a name, and the file keeps every byte.
+TEST_F(FileCommandsTest, AFileShownInPartOpensUntitledAndSaveNeverReplacesIt) {
+    const std::string binary = std::string("1+2=3\r\n\0", 8) + std::string(286, '\x01');
+    const struct {
+        const char* name;
+        std::string bytes, shown;
+    } cases[] = {
+        {"cut at a NUL", binary, "1+2=3\r\n"},
+        {"cut at the end mark", "1+2\x1A" "tail", "1+2"},
+        {"bytes that are not GBK", "1\x80\r\n2\xFF", "1?\n2?"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::wstring other = Opened(L"other.txt", "other");
+        const std::wstring path = folder_.Path() + L"\\data.bin";
+        ASSERT_TRUE(ProgramFolder::WriteBytes(path, c.bytes));
+        {
+            DialogScript script({Button(IDOK)});
+            EXPECT_TRUE(commands_.LoadFile(path));
+            ASSERT_TRUE(script.Done());
+            EXPECT_EQ(script.seen[0].caption, Wide(kFileWarningCaption));
+            EXPECT_EQ(script.seen[0].text, Wide(kOpenedUntitledWarning));
+            EXPECT_EQ(script.seen[0].icon, LoadIconW(nullptr, IDI_WARNING));
+        }
+        EXPECT_EQ(box_.Text(), c.shown);
+        EXPECT_FALSE(Modified());
+        ExpectNamed(std::wstring());
+
+        Type("1");
+        DialogScript script({Button(IDCANCEL)});
+        commands_.SaveCommand();
+        ASSERT_TRUE(script.Done());
+        EXPECT_EQ(script.seen[0].caption, Wide(kSaveDialogTitle));
+        EXPECT_EQ(ProgramFolder::ReadBytes(path), c.bytes);
+        EXPECT_EQ(ProgramFolder::ReadBytes(other), "other");
+    }
+}
+
 TEST_F(FileCommandsTest, FailedOpenShowsTheErrorAndKeepsBoxFlagNameAndCaption) {
     const std::wstring named = Opened(L"a.txt", "1");
     Type("kept");
-    // One byte over the limit, made sparse: refused before any reading.
-    const std::wstring huge = folder_.Path() + L"\\huge.txt";
-    const HANDLE file = CreateFileW(huge.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    LARGE_INTEGER size;
-    size.QuadPart = static_cast<LONGLONG>(programfiles::kLargestReadableFile + 1);
-    ASSERT_TRUE(SetFilePointerEx(file, size, nullptr, FILE_BEGIN) && SetEndOfFile(file));
-    CloseHandle(file);
+    // Refused before any reading.
+    const std::wstring huge = folder_.FileOverTheReadLimit(L"huge.txt");
+    ASSERT_FALSE(huge.empty());
 
     for (const std::wstring& path : {huge, folder_.Path() + L"\\missing.txt"}) {
         const int writesBefore = wholeWrites_;
