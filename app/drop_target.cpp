@@ -6,10 +6,10 @@
 #include <cwchar>
 #include <new>
 
-#include "editing_commands.h"
 #include "file_io.h"
 #include "gbk_codec.h"
 #include "program_files.h"
+#include "text_file.h"
 
 namespace {
 
@@ -191,7 +191,8 @@ HRESULT DropTarget::DropData(IDataObject* data, DWORD* effect) {
             return S_OK;
         }
         *effect = DROPEFFECT_COPY;
-        sink_.OnFileDropped(path, TextOfFileBytes(file.Bytes));
+        const FileText shown = TextOfFile(file.Bytes, GbkThroughWide);
+        sink_.OnFileDropped(path, shown.Text, shown.Whole);
         return S_OK;
     }
     std::string text;

@@ -14,8 +14,9 @@ public:
     // Dropped plain text, in GBK.
     virtual void OnTextDropped(const std::string& gbk) = 0;
     // The first dropped file, read whole: its bytes up to the first NUL or
-    // 0x1A, taken as GBK text.
-    virtual void OnFileDropped(const std::wstring& path, const std::string& gbk) = 0;
+    // 0x1A, taken as GBK text; not `whole` when that is not the file byte
+    // for byte as the box would keep it (TextOfFile).
+    virtual void OnFileDropped(const std::wstring& path, const std::string& gbk, bool whole) = 0;
     // The first dropped file could not be read; the box stays as it was.
     virtual void OnFileUnreadable(const std::wstring& path) { (void)path; }
 };

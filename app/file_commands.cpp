@@ -35,7 +35,33 @@ const char* DialogTitle(FileDialogKind kind) {
     return "";
 }
 
+struct FileMessage {
+    const char* text;
+    const char* caption;
+    UINT icon;
+};
+
+FileMessage MessageOf(FileError error) {
+    switch (error) {
+    case FileError::OpenFailed:
+        break;
+    case FileError::SaveFailed:
+        return {kSaveFailed, kFileErrorCaption, MB_ICONERROR};
+    case FileError::OpenedUntitled:
+        return {kOpenedUntitledWarning, kFileWarningCaption, MB_ICONWARNING};
+    case FileError::DroppedInPart:
+        return {kDroppedInPartWarning, kFileWarningCaption, MB_ICONWARNING};
+    }
+    return {kOpenFailed, kFileErrorCaption, MB_ICONERROR};
+}
+
 }  // namespace
+
+void ShowFileError(HWND owner, FileError error) {
+    const FileMessage message = MessageOf(error);
+    // Wide, so the Chinese texts show whatever the ANSI code page.
+    MessageBoxW(owner, GbkToWide(message.text).c_str(), GbkToWide(message.caption).c_str(), MB_OK | message.icon);
+}
 
 std::string FileCommands::BoxText() const { return host_.FileBox().Text(); }
 
@@ -98,14 +124,12 @@ std::optional<std::string> FileCommands::ReadDocument(const std::wstring& path) 
     return std::move(file.Bytes);
 }
 
+std::string FileCommands::ThroughBox(const std::string& text) const { return GbkThroughWide(text); }
+
 bool FileCommands::WriteDocument(const std::wstring& path, const std::string& bytes) {
     return WriteFileAtomically(path, bytes);
 }
 
-void FileCommands::ShowError(FileError error) {
-    const char* text = error == FileError::OpenFailed ? kOpenFailed : kSaveFailed;
-    MessageBoxW(host_.FileDialogOwner(), GbkToWide(text).c_str(), GbkToWide(kFileErrorCaption).c_str(),
-                MB_OK | MB_ICONERROR);
-}
+void FileCommands::ShowError(FileError error) { ShowFileError(host_.FileDialogOwner(), error); }
 
 void FileCommands::EndProgram() { host_.EndProgram(); }

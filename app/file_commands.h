@@ -13,6 +13,9 @@
 #include "text_box.h"
 #include "text_file.h"
 
+// The error box, or the warning box, of a file over `owner`.
+void ShowFileError(HWND owner, FileError error);
+
 // What the commands need of the main window.
 class FileCommandsHost {
 public:
@@ -61,6 +64,7 @@ private:
     SaveAnswer AskSave() override;
     std::optional<std::wstring> ChooseFile(FileDialogKind kind) override;
     std::optional<std::string> ReadDocument(const std::wstring& path) override;
+    std::string ThroughBox(const std::string& text) const override;
     bool WriteDocument(const std::wstring& path, const std::string& bytes) override;
     void ShowError(FileError error) override;
     void EndProgram() override;

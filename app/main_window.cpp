@@ -107,7 +107,7 @@ bool MainWindow::CreateControls() {
     lineCommands_ = std::make_unique<LineCommands>(*boxText_, *statusText_, *clipboard_, settings_, *engine_);
     textChanged_ = std::make_unique<TextChangedHandling>(*boxText_, *statusText_, settings_,
                                                          static_cast<TextChangedHost&>(*this));
-    boxDrop_ = std::make_unique<BoxDrop>(*boxText_);
+    boxDrop_ = std::make_unique<BoxDrop>(*boxText_, window);
     // The clock runs from the window's creation on.
     SetTimer(window, kClockTimerId, 1000, nullptr);
     if (statusTip_.Create(window)) statusTip_.Attach(status_, "单击重算，双击全清，右击打开辅助键盘");

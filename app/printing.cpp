@@ -112,7 +112,8 @@ bool AskPrintFileName(HWND owner, std::wstring& path) {
     dialog.lpstrFile = file;
     dialog.nMaxFile = MAX_PATH;
     dialog.lpstrTitle = title.c_str();
-    dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST;
+    // A file that exists is replaced only after the dialog's own question.
+    dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT;
     if (!GetSaveFileNameW(&dialog)) return false;
     path = file;
     return true;

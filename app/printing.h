@@ -27,7 +27,8 @@ HFONT CreatePrintFont(HDC device);
 bool RenderPages(HDC measureDc, PageSize page, const std::string& gbkText, PageSink& pages);
 
 // The file to print into when the print dialog's "print to file" is ticked,
-// asked in the save dialog "打印到文件". False when cancelled.
+// asked in the save dialog "打印到文件", which asks before an existing file
+// is replaced. False when cancelled.
 bool AskPrintFileName(HWND owner, std::wstring& path);
 
 // Asks in the system print dialog, then prints the whole GBK text as the

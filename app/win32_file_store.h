@@ -17,8 +17,9 @@ public:
     // Files over the program's size limit count as unreadable.
     std::optional<std::string> ReadAll(const std::string& gbkPath) override;
     bool Exists(const std::string& gbkPath) override;
-    // Writes "<path>.tmp" in full, flushes it and moves it over the file; on
-    // any failure the temporary is removed and the old file stays as it was.
+    // WriteFileAtomically: a new temporary written in full, flushed and moved
+    // over the file; on any failure the temporary is removed and the old
+    // file stays as it was.
     bool ReplaceAtomically(const std::string& gbkPath, const std::string& bytes) override;
     bool CreateFolder(const std::string& gbkPath) override;
     bool Delete(const std::string& gbkPath) override;

@@ -14,6 +14,12 @@ std::string NewDocumentText() {
     return text;
 }
 
+FileText TextOfFile(const std::string& bytes, const BoxConversion& throughBox) {
+    FileText shown{TextOfFileBytes(bytes)};
+    shown.Whole = shown.Text.size() == bytes.size() && throughBox(shown.Text) == bytes;
+    return shown;
+}
+
 std::wstring DocumentCaption(const std::wstring& path) {
     return path.empty() ? std::wstring(L"Numerel") : L"Numerel - " + path;
 }
@@ -54,9 +60,11 @@ bool TextDocument::LoadFile(const std::wstring& path) {
         host_.ShowError(FileError::OpenFailed);
         return false;
     }
-    host_.SetBoxText(TextOfFileBytes(*bytes));
+    const FileText shown = TextOfFile(*bytes, [this](const std::string& text) { return host_.ThroughBox(text); });
+    host_.SetBoxText(shown.Text);
     host_.SetModified(false);
-    Named(path);
+    Named(shown.Whole ? path : std::wstring());
+    if (!shown.Whole) host_.ShowError(FileError::OpenedUntitled);
     return true;
 }
 

@@ -4,6 +4,7 @@
 // reached through TextFileHost, so every decision is tested without them.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -13,6 +14,9 @@ inline constexpr char kSaveQuestionCaption[] = "询问";
 inline constexpr char kOpenFailed[] = "打开文件失败！";
 inline constexpr char kSaveFailed[] = "保存文件失败！";
 inline constexpr char kFileErrorCaption[] = "错误";
+inline constexpr char kOpenedUntitledWarning[] = "文件含有不能显示的内容，已作为未命名文本打开。";
+inline constexpr char kDroppedInPartWarning[] = "文件含有不能显示的内容，显示的文本与文件不完全相同。";
+inline constexpr char kFileWarningCaption[] = "警告";
 inline constexpr char kOpenDialogTitle[] = "打开：";
 inline constexpr char kSaveDialogTitle[] = "保存：";
 inline constexpr char kSaveAsDialogTitle[] = "另存为：";
@@ -26,9 +30,22 @@ std::string NewDocumentText();
 // "Numerel" for an untitled text, else "Numerel - " and the path.
 std::wstring DocumentCaption(const std::wstring& path);
 
+// What the box shows of a file's bytes: the bytes up to the first NUL or
+// 0x1A. Whole when that is the file byte for byte and the box gives it back
+// unchanged: `throughBox` returns the bytes the box holds of a text it was
+// given (a byte sequence without a character of its own comes back as "?").
+struct FileText {
+    std::string Text;
+    bool Whole = true;
+};
+using BoxConversion = std::function<std::string(const std::string&)>;
+FileText TextOfFile(const std::string& bytes, const BoxConversion& throughBox);
+
 enum class FileDialogKind { Open, Save, SaveAs };
 enum class SaveAnswer { Yes, No, Cancel };
-enum class FileError { OpenFailed, SaveFailed };
+// The errors, and the warnings that a file was not shown whole: opened
+// untitled, or dropped into the box.
+enum class FileError { OpenFailed, SaveFailed, OpenedUntitled, DroppedInPart };
 
 class TextFileHost {
 public:
@@ -45,6 +62,8 @@ public:
     virtual std::optional<std::wstring> ChooseFile(FileDialogKind kind) = 0;
     // The file's bytes, only when read whole within the program's limit.
     virtual std::optional<std::string> ReadDocument(const std::wstring& path) = 0;
+    // The bytes the box gives back of `text` once it has shown it.
+    virtual std::string ThroughBox(const std::string& text) const = 0;
     // Replaces the file whole; false leaves the old file as it was.
     virtual bool WriteDocument(const std::wstring& path, const std::string& bytes) = 0;
     virtual void ShowError(FileError error) = 0;
@@ -70,7 +89,9 @@ public:
     // the file was written.
     SaveOutcome SaveFile(const std::optional<std::wstring>& path = std::nullopt);
     // Reads the file whole before the box is touched: a failure changes
-    // nothing but shows the open-failure message.
+    // nothing but shows the open-failure message. A file the box cannot
+    // show whole opens untitled, with a warning, so that no save replaces
+    // the file with what the box holds.
     bool LoadFile(const std::wstring& path);
 
     void NewFile();

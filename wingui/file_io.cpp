@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <new>
+#include <string>
 
 namespace {
 
@@ -67,6 +68,32 @@ ReadOutcome ReadOpen(HANDLE file, std::uint64_t limit, std::string& bytes) {
     return ReadOutcome::Ok;
 }
 
+// A name beside `path` for the attempt: "<path>.tmp" first, then names
+// that differ by process, time and attempt.
+std::wstring TemporaryName(const std::wstring& path, unsigned attempt) {
+    if (attempt == 0) return path + L".tmp";
+    return path + L"." + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(GetTickCount()) + L"-" +
+           std::to_wstring(attempt) + L".tmp";
+}
+
+constexpr unsigned kTemporaryAttempts = 64;
+
+// Creates a new file beside `path` under a name no file or folder has yet,
+// and never opens one that exists: a file of the user's that happens to
+// have the name stays as it is.
+HANDLE CreateTemporaryBeside(const std::wstring& path, std::wstring& temporary) {
+    for (unsigned attempt = 0; attempt < kTemporaryAttempts; ++attempt) {
+        temporary = TemporaryName(path, attempt);
+        const HANDLE file =
+            CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE) return file;
+        // A folder of that name fails with "access denied", like a folder
+        // without the right to write: only a name that exists means try on.
+        if (GetFileAttributesW(temporary.c_str()) == INVALID_FILE_ATTRIBUTES) break;
+    }
+    return INVALID_HANDLE_VALUE;
+}
+
 }  // namespace
 
 ReadResult ReadWholeFile(const std::wstring& path, std::uint64_t sizeLimit) {
@@ -96,9 +123,8 @@ bool WriteFileAtomically(const std::wstring& path, const std::string& bytes) {
     const DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
         return false;
-    const std::wstring temporary = path + L".tmp";
-    FileHandle file(
-        CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    std::wstring temporary;
+    FileHandle file(CreateTemporaryBeside(path, temporary));
     // No folder or no right to write: nothing was created.
     if (!file.Valid()) return false;
     bool ok = WriteWhole(file.Get(), bytes) && FlushFileBuffers(file.Get());

@@ -21,10 +21,11 @@ struct ReadResult {
 // a file that changes size while read gives what was there to read.
 ReadResult ReadWholeFile(const std::wstring& path, std::uint64_t sizeLimit);
 
-// Writes path + ".tmp" beside the file, then moves it over the file. False,
+// Writes a new temporary file beside the file, under a name no file or
+// folder had ("<path>.tmp" when free), then moves it over the file. False,
 // with the old file untouched and no temporary left, when the folder is
 // missing (it is never created), the file is read-only or a folder, or
-// anything fails.
+// anything fails. Files of other names in the folder are never touched.
 bool WriteFileAtomically(const std::wstring& path, const std::string& bytes);
 
 // A file, not a folder.

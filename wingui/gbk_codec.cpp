@@ -82,6 +82,8 @@ std::string WideToGbk(const std::wstring& wide) {
     return gbk;
 }
 
+std::string GbkThroughWide(const std::string& gbk) { return WideToGbk(GbkToWide(gbk)); }
+
 TextPos UnitIndexOfByte(const std::string& gbk, TextPos offset, UnitByteMark& mark) {
     UnitByteMark at = offset >= mark.Byte ? mark : UnitByteMark{};
     const TextPos size = static_cast<TextPos>(gbk.size());

@@ -14,6 +14,9 @@
 std::wstring GbkToWide(const std::string& gbk);
 // A unit without a GBK form (or half of a surrogate pair) becomes "?".
 std::string WideToGbk(const std::wstring& wide);
+// What a UTF-16 window gives back of GBK text it was given: the same bytes
+// unless a character had no GBK form of its own.
+std::string GbkThroughWide(const std::string& gbk);
 
 // Byte offset (0-based) in GBK text -> UTF-16 index; an offset inside a
 // two-byte character gives that character's start. Clamped to the text.

@@ -25,6 +25,7 @@ public:
     std::wstring text;
     bool yes = false, no = false, ok = false, cancel = false;
     bool exclamationIcon = false;
+    HICON icon = nullptr;
 
 private:
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
@@ -59,8 +60,8 @@ private:
         // The icon control holds the system's shared exclamation icon.
         const HICON exclamation = LoadIconW(nullptr, IDI_EXCLAMATION);
         for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-            if (reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0)) == exclamation)
-                exclamationIcon = true;
+            if (const auto shown = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0))) icon = shown;
+        exclamationIcon = icon == exclamation;
     }
 
     static inline MessageBoxAnswer* current_ = nullptr;

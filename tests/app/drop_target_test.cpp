@@ -9,6 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "../wingui/test_window.h"
+#include "box_drop.h"
+#include "dialog_answer.h"
 #include "drop_target.h"
 #include "gbk_codec.h"
 #include "program_folder.h"
@@ -75,8 +78,8 @@ private:
 
 struct RecordingSink : DropSink {
     void OnTextDropped(const std::string& gbk) override { calls.push_back("text " + gbk); }
-    void OnFileDropped(const std::wstring& path, const std::string& gbk) override {
-        calls.push_back("file " + gbk);
+    void OnFileDropped(const std::wstring& path, const std::string& gbk, bool whole) override {
+        calls.push_back((whole ? "file " : "part of file ") + gbk);
         paths.push_back(path);
     }
     void OnFileUnreadable(const std::wstring& path) override {
@@ -124,6 +127,11 @@ TEST_F(DropTargetTest, DropHandsOverTextOrTheFirstFileAndIgnoresHtmlAndLinks) {
     ASSERT_TRUE(ProgramFolder::WriteBytes(file, "1+2\r\n3×4\x1A" "after the end mark"));
     const std::wstring asciiFile = folder_.Path() + L"\\plain.txt";
     ASSERT_TRUE(ProgramFolder::WriteBytes(asciiFile, std::string("7÷2\0tail", 9)));
+    const std::wstring whole = folder_.Path() + L"\\whole.txt";
+    ASSERT_TRUE(ProgramFolder::WriteBytes(whole, "1×2\r\n"));
+    // A byte that is no GBK character: the box would give back "?" and lose the CR.
+    const std::wstring notGbk = folder_.Path() + L"\\bytes.txt";
+    ASSERT_TRUE(ProgramFolder::WriteBytes(notGbk, "1\x80\r\n2"));
     const std::wstring empty = folder_.Path() + L"\\empty.txt";
     ASSERT_TRUE(ProgramFolder::WriteBytes(empty, ""));
     const std::wstring missing = folder_.Path() + L"\\missing.txt";
@@ -151,13 +159,15 @@ TEST_F(DropTargetTest, DropHandsOverTextOrTheFirstFileAndIgnoresHtmlAndLinks) {
         {"text without terminator", {{CF_UNICODETEXT, std::string("4\0" "2\0", 4)}},
          DROPEFFECT_COPY, DROPEFFECT_COPY, DROPEFFECT_COPY, {"text 42"}, {}},
         {"file up to the end mark", {{CF_HDROP, FileList({file})}},
-         DROPEFFECT_COPY, DROPEFFECT_COPY, DROPEFFECT_COPY, {"file 1+2\r\n3×4"}, {file}},
+         DROPEFFECT_COPY, DROPEFFECT_COPY, DROPEFFECT_COPY, {"part of file 1+2\r\n3×4"}, {file}},
         {"first of two files, ansi list", {{CF_HDROP, FileList({asciiFile, file}, false)}},
-         DROPEFFECT_COPY | DROPEFFECT_LINK, DROPEFFECT_COPY, DROPEFFECT_COPY, {"file 7÷2"}, {asciiFile}},
+         DROPEFFECT_COPY | DROPEFFECT_LINK, DROPEFFECT_COPY, DROPEFFECT_COPY, {"part of file 7÷2"}, {asciiFile}},
         {"empty file", {{CF_HDROP, FileList({empty})}},
          DROPEFFECT_COPY, DROPEFFECT_COPY, DROPEFFECT_COPY, {"file "}, {empty}},
-        {"files before text", {{CF_UNICODETEXT, WideBytes(L"text")}, {CF_HDROP, FileList({file})}},
-         DROPEFFECT_COPY, DROPEFFECT_COPY, DROPEFFECT_COPY, {"file 1+2\r\n3×4"}, {file}},
+        {"files before text", {{CF_UNICODETEXT, WideBytes(L"text")}, {CF_HDROP, FileList({whole})}},
+         DROPEFFECT_COPY, DROPEFFECT_COPY, DROPEFFECT_COPY, {"file 1×2\r\n"}, {whole}},
+        {"file with bytes that are not GBK", {{CF_HDROP, FileList({notGbk})}},
+         DROPEFFECT_COPY, DROPEFFECT_COPY, DROPEFFECT_COPY, {"part of file 1\x80\r\n2"}, {notGbk}},
         {"missing file", {{CF_HDROP, FileList({missing})}},
          DROPEFFECT_COPY, DROPEFFECT_COPY, DROPEFFECT_NONE, {"unreadable"}, {missing}},
         {"a folder", {{CF_HDROP, FileList({folder_.Path()})}},
@@ -199,6 +209,58 @@ TEST_F(DropTargetTest, DropHandsOverTextOrTheFirstFileAndIgnoresHtmlAndLinks) {
         EXPECT_EQ(sink.paths, c.paths);
         EXPECT_EQ(target->Release(), 0u);
     }
+}
+
+// The main window's drop says why a file was not taken whole: an unreadable
+// file as 打开 does, a file shown in part with a warning after its text.
+TEST_F(DropTargetTest, TheBoxsDropSaysWhenAFileIsUnreadableOrShownInPart) {
+    const std::wstring whole = folder_.Path() + L"\\whole.txt";
+    ASSERT_TRUE(ProgramFolder::WriteBytes(whole, "1×2\r\n"));
+    const std::wstring cut = folder_.Path() + L"\\cut.txt";
+    ASSERT_TRUE(ProgramFolder::WriteBytes(cut, std::string("1+2\r\n\0tail", 10)));
+    const std::wstring locked = folder_.Path() + L"\\locked.txt";
+    ASSERT_TRUE(ProgramFolder::WriteBytes(locked, "3"));
+    const HANDLE held = CreateFileW(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const std::wstring huge = folder_.FileOverTheReadLimit(L"huge.txt");
+    ASSERT_FALSE(huge.empty());
+
+    TestWindow window;
+    EditBoxAdapter box(window.AddBox());
+    BoxDrop sink(box, window.Handle());
+    const struct {
+        const char* name;
+        std::wstring file;
+        std::string text;                  // the box's text afterwards
+        const char* message;               // nullptr: no message box
+        const char* caption;
+        const wchar_t* icon;
+    } cases[] = {
+        {"whole", whole, "1×2\r\n", nullptr, nullptr, nullptr},
+        {"shown in part", cut, "1+2\r\n", kDroppedInPartWarning, kFileWarningCaption, IDI_WARNING},
+        {"held by another program", locked, "kept", kOpenFailed, kFileErrorCaption, IDI_ERROR},
+        {"over the size limit", huge, "kept", kOpenFailed, kFileErrorCaption, IDI_ERROR},
+        {"missing", folder_.Path() + L"\\missing.txt", "kept", kOpenFailed, kFileErrorCaption, IDI_ERROR},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        box.SetText("kept");
+        FakeDataObject data;
+        data.Add(CF_HDROP, FileList({c.file}));
+        DropTarget* target = DropTarget::Create(sink);
+        MessageBoxAnswer answer(IDOK);
+        DWORD effect = DROPEFFECT_COPY;
+        target->DragEnter(&data, MK_LBUTTON, {0, 0}, &effect);
+        target->Drop(&data, 0, {0, 0}, &effect);
+        target->Release();
+        EXPECT_EQ(box.Text(), c.text);
+        EXPECT_EQ(answer.seen, c.message != nullptr);
+        if (!c.message) continue;
+        EXPECT_EQ(answer.text, GbkToWide(c.message));
+        EXPECT_EQ(answer.caption, GbkToWide(c.caption));
+        EXPECT_EQ(answer.icon, LoadIconW(nullptr, c.icon));
+    }
+    CloseHandle(held);
 }
 
 TEST_F(DropTargetTest, LeavingEndsTheOfferedEffect) {

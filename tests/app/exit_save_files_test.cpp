@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "file_io.h"
@@ -89,6 +90,38 @@ TEST_F(ExitSaveFilesTest, ABackupThatCannotBeReplacedStaysByteForByte) {
         EXPECT_EQ(GetFileAttributesW((backup + L".tmp").c_str()), INVALID_FILE_ATTRIBUTES);
         // The settings were still written.
         EXPECT_EQ(file.ReadString("运行设置", "运行次数", ""), "42");
+        DeleteFileW(Path(kSettingsName).c_str());
+    }
+}
+
+// Every atomic writer makes its temporary under a name nobody has: a user's
+// own "<name>.tmp" beside the file it replaces keeps its bytes.
+TEST_F(ExitSaveFilesTest, AUsersTmpFileBesideAReplacedFileSurvivesEveryWriter) {
+    folder.MakeSettingsFolder();
+    const std::wstring textFile = folder.Path() + L"\\a.txt";
+    const struct {
+        const char* name;
+        std::wstring target;
+        std::function<bool()> write;
+        std::string written;
+    } cases[] = {
+        {"text file save", textFile, [&] { return WriteFileAtomically(textFile, "1+2=3"); }, "1+2=3"},
+        {"settings write", Path(kSettingsName),
+         [&] { return file.WriteInt("运行设置", "运行次数", 5); }, "[运行设置]\r\n运行次数=5\r\n"},
+        {"exit save's backup", Path(kBackupName), [&] { return ExitSave().Run(file, store, settings, box); },
+         "1×2=2\r\n真"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::wstring neighbour = c.target + L".tmp";
+        ASSERT_TRUE(ProgramFolder::WriteBytes(neighbour, "the user's own"));
+        EXPECT_TRUE(c.write());
+        EXPECT_EQ(ProgramFolder::ReadBytes(c.target), c.written);
+        EXPECT_EQ(ProgramFolder::ReadBytes(neighbour), "the user's own");
+        // No temporary of the writer's is left beside them.
+        std::wstring names = folder.Listing();
+        EXPECT_EQ(names.find(L".tmp;"), names.rfind(L".tmp;")) << names;
+        DeleteFileW(neighbour.c_str());
         DeleteFileW(Path(kSettingsName).c_str());
     }
 }

@@ -7,12 +7,13 @@
 #include <windows.h>
 #include <dlgs.h>
 
-#include <set>
+#include <functional>
 #include <vector>
 
 #include "../wingui/test_window.h"
 #include "edit_box_adapter.h"
 #include "gbk_codec.h"
+#include "printing.h"
 #include "program_folder.h"
 
 namespace {
@@ -27,7 +28,9 @@ struct SeenDialog {
 
 // Answers the dialogs of this thread in order: a message box by its button,
 // a common file dialog by typing a file name and pressing OK. A dialog the
-// script does not expect is closed and still kept in `seen`. Wine activates
+// script does not expect is closed and still kept in `seen`. A dialog
+// active again after another one (a file dialog after its own question)
+// counts as a new one. Wine activates
 // a common file dialog before its WM_INITDIALOG (its filter and title are not
 // there yet): each dialog is read and answered from a timer of its modal
 // loop instead.
@@ -55,7 +58,8 @@ private:
         const HWND window = reinterpret_cast<HWND>(wParam);
         wchar_t name[16] = {};
         if (code == HCBT_ACTIVATE && current_ && GetClassNameW(window, name, 16) && std::wstring(name) == L"#32770" &&
-            current_->answered_.insert(window).second) {
+            window != current_->last_) {
+            current_->last_ = window;
             current_->pending_ = window;
             current_->timer_ = SetTimer(nullptr, current_->timer_, 1, &DialogScript::Tick);
         }
@@ -106,7 +110,7 @@ private:
 
     static inline DialogScript* current_ = nullptr;
     std::vector<Step> steps_;
-    std::set<HWND> answered_;
+    HWND last_ = nullptr;
     HWND pending_ = nullptr;
     UINT_PTR timer_ = 0;
     HHOOK hook_ = nullptr;
@@ -224,10 +228,47 @@ TEST_F(FileCommandsTest, SaveAsAddsTheExtensionAndNamesTheNewFile) {
     EXPECT_EQ(ProgramFolder::ReadBytes(saved), "5");
 }
 
-TEST_F(FileCommandsTest, OpenTakesTheGbkTextUpToTheEofMarkAsOneChange) {
+// 保存, 另存为 and 打印到文件 each ask before they replace a file that
+// exists; No keeps the file, Yes gives its name.
+TEST_F(FileCommandsTest, EverySaveDialogAsksBeforeReplacingAFile) {
+    const std::wstring existing = folder_.Path() + L"\\old.txt";
+    std::wstring printFile;
+    const struct {
+        const char* name;
+        std::function<void()> run;
+        std::string afterYes;
+        std::wstring printFileAfterYes;
+    } cases[] = {
+        {"save", [&] { commands_.SaveCommand(); }, "new", L""},
+        {"save as", [&] { commands_.SaveAsCommand(); }, "new", L""},
+        {"print to file", [&] { AskPrintFileName(window_.Handle(), printFile); }, "old", existing},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(ProgramFolder::WriteBytes(existing, "old"));
+        commands_.NewFile();
+        Type("new");
+        {
+            // No: the dialog stays open for another name; it is cancelled.
+            DialogScript script({File(existing), Button(IDNO), Button(IDCANCEL)});
+            c.run();
+            ASSERT_TRUE(script.Done());
+            EXPECT_TRUE(script.seen[1].yes && script.seen[1].no);
+            EXPECT_EQ(ProgramFolder::ReadBytes(existing), "old");
+        }
+        printFile.clear();
+        DialogScript script({File(existing), Button(IDYES)});
+        c.run();
+        EXPECT_TRUE(script.Done());
+        EXPECT_EQ(ProgramFolder::ReadBytes(existing), c.afterYes);
+        EXPECT_EQ(printFile, c.printFileAfterYes);
+    }
+}
+
+TEST_F(FileCommandsTest, OpenTakesTheGbkTextAsOneChange) {
     Type("unsaved");
     const std::wstring path = folder_.Path() + L"\\\u7B97\u5F0F.txt";  // 算式.txt
-    ASSERT_TRUE(ProgramFolder::WriteBytes(path, "\xA6\xD0*2=6.283\r\n1\xA1\xC2" "2\x1A" "junk\r\n"));
+    ASSERT_TRUE(ProgramFolder::WriteBytes(path, "\xA6\xD0*2=6.283\r\n1\xA1\xC2" "2\r3\n"));
     const int writesBefore = wholeWrites_;
     {
         // The changed text is dropped: No.
@@ -237,22 +278,57 @@ TEST_F(FileCommandsTest, OpenTakesTheGbkTextUpToTheEofMarkAsOneChange) {
         EXPECT_EQ(script.seen[0].text, Wide(kSaveQuestion));
         EXPECT_EQ(script.seen[1].caption, Wide(kOpenDialogTitle));
     }
-    EXPECT_EQ(box_.Text(), "\xA6\xD0*2=6.283\r\n1\xA1\xC2" "2");
+    EXPECT_EQ(box_.Text(), "\xA6\xD0*2=6.283\r\n1\xA1\xC2" "2\r3\n");
     EXPECT_EQ(wholeWrites_ - writesBefore, 1);
     EXPECT_FALSE(Modified());
     ExpectNamed(path);
 }
 
+// A file the box cannot show whole opens untitled after a warning: 保存 then
+// asks for a name, and the file keeps every byte.
+TEST_F(FileCommandsTest, AFileShownInPartOpensUntitledAndSaveNeverReplacesIt) {
+    const std::string binary = std::string("1+2=3\r\n\0", 8) + std::string(286, '\x01');
+    const struct {
+        const char* name;
+        std::string bytes, shown;
+    } cases[] = {
+        {"cut at a NUL", binary, "1+2=3\r\n"},
+        {"cut at the end mark", "1+2\x1A" "tail", "1+2"},
+        {"bytes that are not GBK", "1\x80\r\n2\xFF", "1?\n2?"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::wstring other = Opened(L"other.txt", "other");
+        const std::wstring path = folder_.Path() + L"\\data.bin";
+        ASSERT_TRUE(ProgramFolder::WriteBytes(path, c.bytes));
+        {
+            DialogScript script({Button(IDOK)});
+            EXPECT_TRUE(commands_.LoadFile(path));
+            ASSERT_TRUE(script.Done());
+            EXPECT_EQ(script.seen[0].caption, Wide(kFileWarningCaption));
+            EXPECT_EQ(script.seen[0].text, Wide(kOpenedUntitledWarning));
+            EXPECT_EQ(script.seen[0].icon, LoadIconW(nullptr, IDI_WARNING));
+        }
+        EXPECT_EQ(box_.Text(), c.shown);
+        EXPECT_FALSE(Modified());
+        ExpectNamed(std::wstring());
+
+        Type("1");
+        DialogScript script({Button(IDCANCEL)});
+        commands_.SaveCommand();
+        ASSERT_TRUE(script.Done());
+        EXPECT_EQ(script.seen[0].caption, Wide(kSaveDialogTitle));
+        EXPECT_EQ(ProgramFolder::ReadBytes(path), c.bytes);
+        EXPECT_EQ(ProgramFolder::ReadBytes(other), "other");
+    }
+}
+
 TEST_F(FileCommandsTest, FailedOpenShowsTheErrorAndKeepsBoxFlagNameAndCaption) {
     const std::wstring named = Opened(L"a.txt", "1");
     Type("kept");
-    // One byte over the limit, made sparse: refused before any reading.
-    const std::wstring huge = folder_.Path() + L"\\huge.txt";
-    const HANDLE file = CreateFileW(huge.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    LARGE_INTEGER size;
-    size.QuadPart = static_cast<LONGLONG>(programfiles::kLargestReadableFile + 1);
-    ASSERT_TRUE(SetFilePointerEx(file, size, nullptr, FILE_BEGIN) && SetEndOfFile(file));
-    CloseHandle(file);
+    // Refused before any reading.
+    const std::wstring huge = folder_.FileOverTheReadLimit(L"huge.txt");
+    ASSERT_FALSE(huge.empty());
 
     for (const std::wstring& path : {huge, folder_.Path() + L"\\missing.txt"}) {
         const int writesBefore = wholeWrites_;

@@ -36,6 +36,19 @@ public:
         WriteBytes(File(programfiles::kSettingsFile), bytes);
     }
 
+    // A file of the folder one byte over the program's read limit, made
+    // sparse; empty when it could not be made.
+    std::wstring FileOverTheReadLimit(const wchar_t* name) const {
+        const std::wstring path = path_ + L"\\" + name;
+        const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        if (file == INVALID_HANDLE_VALUE) return std::wstring();
+        LARGE_INTEGER size;
+        size.QuadPart = static_cast<LONGLONG>(programfiles::kLargestReadableFile + 1);
+        const bool made = SetFilePointerEx(file, size, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+        CloseHandle(file);
+        return made ? path : std::wstring();
+    }
+
     static bool WriteBytes(const std::wstring& path, const std::string& bytes) {
         const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
         if (file == INVALID_HANDLE_VALUE) return false;

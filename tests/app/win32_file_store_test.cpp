@@ -96,10 +96,13 @@ TEST_F(Win32FileStoreTest, AFailedWriteLeavesTheOldFile) {
     EXPECT_NE(GetFileAttributesW(folder_.File(folderTarget).c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
     EXPECT_FALSE(Exists(folder_.File(folderTarget) + L".tmp"));
 
-    // The temporary cannot be made.
+    // A folder has the first temporary name: the write takes another one
+    // and the folder stays.
     ASSERT_TRUE(CreateDirectoryW((path + L".tmp").c_str(), nullptr));
-    EXPECT_FALSE(file.WriteInt("运行设置", "运行次数", 9));
-    EXPECT_EQ(ProgramFolder::ReadBytes(path), old);
+    EXPECT_TRUE(file.WriteInt("运行设置", "运行次数", 8));
+    EXPECT_EQ(file.ReadInt64("运行设置", "运行次数", 1), 8);
+    EXPECT_NE(GetFileAttributesW((path + L".tmp").c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
+    ASSERT_TRUE(store_.ReplaceAtomically(programfiles::kSettingsFile, old));
     RemoveDirectoryW((path + L".tmp").c_str());
 
     // The file is held open without sharing: the move fails after the

@@ -4,10 +4,19 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <vector>
 
 namespace {
+
+// The box's conversion in these tests: a lone 0x80 has no character of its
+// own and comes back as "?".
+std::string FakeThroughBox(const std::string& text) {
+    std::string kept = text;
+    std::replace(kept.begin(), kept.end(), '\x80', '?');
+    return kept;
+}
 
 // The step of a replace that fails; the target is untouched before the
 // last step and the half-written temporary is thrown away.
@@ -44,6 +53,7 @@ public:
         dialogs.push_back(kind);
         return chosen;
     }
+    std::string ThroughBox(const std::string& t) const override { return FakeThroughBox(t); }
     std::optional<std::string> ReadDocument(const std::wstring& path) override {
         const auto found = files.find(path);
         if (found == files.end()) return std::nullopt;
@@ -63,21 +73,59 @@ struct Fixture {
     TextDocument doc{host};
 };
 
-TEST(TextFileTest, OpenTakesBytesUpToTheFirstNulOrEofMark) {
+TEST(TextFileTest, AFileIsWholeOnlyWhenTheBoxShowsAndGivesBackEveryByte) {
     const struct {
         std::string bytes, text;
+        bool whole;
     } cases[] = {
-        {"1+2\r\n3\x1A" "4", "1+2\r\n3"},
-        {std::string("\xA6\xD0*2\0\x1A", 6), "\xA6\xD0*2"},
-        {"\x1A", ""},
-        {"\xEF\xBB\xBF" "1\r\n", "\xEF\xBB\xBF" "1\r\n"},  // taken as bytes, no mark dropped
+        {"\xA6\xD0*2\r\n1\r2\n", "\xA6\xD0*2\r\n1\r2\n", true},
+        {"", "", true},
+        {"\xEF\xBB\xBF" "1\r\n", "\xEF\xBB\xBF" "1\r\n", true},  // taken as bytes, no mark dropped
+        {"1+2\r\n3\x1A" "4", "1+2\r\n3", false},
+        {std::string("\xA6\xD0*2\0\x1A", 6), "\xA6\xD0*2", false},
+        {"\x1A", "", false},
+        {"1\x80\r\n2", "1\x80\r\n2", false},  // the box would save "1?\r\n2"
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const FileText shown = TextOfFile(c.bytes, FakeThroughBox);
+        EXPECT_EQ(shown.Text, c.text);
+        EXPECT_EQ(shown.Whole, c.whole);
+    }
+}
+
+// A file shown in part opens like 新建 with its text: untitled, with a
+// warning, so 保存 asks for a name and never replaces the file.
+TEST(TextFileTest, OpenNamesOnlyAFileShownWhole) {
+    const struct {
+        std::string bytes, text;
+        bool whole;
+    } cases[] = {
+        {"1+2\r\n", "1+2\r\n", true},
+        {std::string("1+2\r\n\0tail", 10), "1+2\r\n", false},
+        {"1\x80" "2", "1\x80" "2", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
         Fixture f;
+        f.host.files[L"old.txt"] = "old";
+        ASSERT_TRUE(f.doc.LoadFile(L"old.txt"));
         f.host.files[L"a.txt"] = c.bytes;
+        f.host.modified = true;
         EXPECT_TRUE(f.doc.LoadFile(L"a.txt"));
         EXPECT_EQ(f.host.text, c.text);
-        EXPECT_EQ(f.host.setTexts, 1);
+        EXPECT_EQ(f.host.setTexts, 2);
+        EXPECT_FALSE(f.host.modified);
+        const std::wstring name = c.whole ? L"a.txt" : L"";
+        EXPECT_EQ(f.doc.CurrentFileName(), name);
+        EXPECT_EQ(f.host.caption, DocumentCaption(name));
+        EXPECT_EQ(f.host.errors,
+                  c.whole ? std::vector<FileError>{} : std::vector<FileError>{FileError::OpenedUntitled});
+
+        f.host.text += "+1";
+        f.doc.SaveCommand();  // a dialog, if any, is cancelled
+        EXPECT_EQ(f.host.dialogs.size(), c.whole ? 0u : 1u);
+        EXPECT_EQ(f.host.files[L"a.txt"], c.whole ? c.text + "+1" : c.bytes);
     }
 }
 
