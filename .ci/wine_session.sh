@@ -3,6 +3,9 @@
 # from an EXIT trap).
 
 WINE_SESSION_XVFB_PID=""
+WINE_SESSION_CUPSD_PID=""
+WINE_SESSION_CUPS_DIR=""
+WINE_SESSION_CUPS_PDF_CONF=""
 
 # Chooses, by trying, which Windows build runs under Wine here: the 32-bit
 # one where this machine can execute 32-bit programs (the shipped program),
@@ -68,6 +71,7 @@ wine_session_prefix() {
   export WINEPREFIX="$1"
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
+  [ -n "$WINE_SESSION_CUPS_DIR" ] || wine_session_start_printer private || true
   # A prefix made for the other architecture is made anew.
   if [ "$(cat "$WINEPREFIX/.numerel-ready" 2>/dev/null)" != "$WINEARCH" ]; then
     rm -rf "$WINEPREFIX"
@@ -93,9 +97,111 @@ wine_session_stop() {
   if [ -n "${WINEPREFIX:-}" ]; then
     wineserver -k 2>/dev/null || true
   fi
+  wine_session_stop_printer
   if [ -n "$WINE_SESSION_XVFB_PID" ]; then
     kill "$WINE_SESSION_XVFB_PID" 2>/dev/null || true
     wait "$WINE_SESSION_XVFB_PID" 2>/dev/null || true
     WINE_SESSION_XVFB_PID=""
   fi
+}
+
+# Gives Wine a printer named "PDF" (the cups-pdf backend) as its default:
+# starts a CUPS scheduler of this session's own, its configuration, spool,
+# log and socket in a fresh folder under /tmp, and exports CUPS_SERVER, its
+# socket. Wine asks CUPS for the printers each time a program loads its
+# spooler, so this may run before or after the prefix starts. With $1
+# "home" the PDF files go where /etc/cups/cups-pdf.conf says (~/PDF of the
+# printing user); otherwise into a folder private to this session, exported
+# as NUMEREL_PDF_DIR. Where that is not possible it says why on stderr and
+# in NUMEREL_PDF_PRINTER_ERROR (the printing test reports it) and returns 1.
+wine_session_start_printer() {
+  local mode=${1:-private} ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd dir name uri tries need
+  unset NUMEREL_PDF_DIR NUMEREL_PDF_PRINTER_ERROR
+  if [ "$(id -u)" != 0 ]; then
+    wine_session_printer_failed "the scheduler runs the cups-pdf backend as root: run as root"
+    return 1
+  fi
+  for need in /usr/sbin/cupsd /usr/lib/cups/backend/cups-pdf "$ppd" /usr/bin/lpstat; do
+    [ -e "$need" ] || { wine_session_printer_failed "$need is missing (.ci/setup.sh installs it)"; return 1; }
+  done
+  dir=$(mktemp -d /tmp/numerel-cups.XXXXXX) || { wine_session_printer_failed "no folder under /tmp"; return 1; }
+  WINE_SESSION_CUPS_DIR=$dir
+  name=$(basename "$dir")
+  # The backend's filters run as the user lp: they must reach the spool.
+  chmod 755 "$dir"
+  mkdir -p "$dir/ppd" "$dir/spool/tmp" "$dir/cache" "$dir/state" "$dir/log"
+  cp "$ppd" "$dir/ppd/PDF.ppd"
+  cat >"$dir/cups-files.conf" <<EOF_FILES
+ServerRoot $dir
+RequestRoot $dir/spool
+TempDir $dir/spool/tmp
+CacheDir $dir/cache
+StateDir $dir/state
+AccessLog $dir/log/access_log
+ErrorLog $dir/log/error_log
+PageLog $dir/log/page_log
+SystemGroup root
+EOF_FILES
+  cat >"$dir/cupsd.conf" <<EOF_CUPSD
+Listen $dir/cups.sock
+Browsing No
+WebInterface No
+LogLevel warn
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+EOF_CUPSD
+  uri=cups-pdf:/
+  if [ "$mode" != home ]; then
+    # cups-pdf reads /etc/cups/cups-pdf-NAME.conf for the device cups-pdf:/NAME.
+    uri=cups-pdf:/$name
+    WINE_SESSION_CUPS_PDF_CONF=/etc/cups/cups-pdf-$name.conf
+    printf 'Out %s/pdf\n' "$dir" >"$WINE_SESSION_CUPS_PDF_CONF" ||
+      { wine_session_printer_failed "cannot write $WINE_SESSION_CUPS_PDF_CONF"; return 1; }
+    export NUMEREL_PDF_DIR=$dir/pdf
+  fi
+  cat >"$dir/printers.conf" <<EOF_PRINTERS
+<DefaultPrinter PDF>
+Info PDF
+DeviceURI $uri
+State Idle
+Accepting Yes
+Shared No
+</DefaultPrinter>
+EOF_PRINTERS
+  /usr/sbin/cupsd -f -c "$dir/cupsd.conf" -s "$dir/cups-files.conf" </dev/null >"$dir/log/cupsd.out" 2>&1 &
+  WINE_SESSION_CUPSD_PID=$!
+  export CUPS_SERVER=$dir/cups.sock
+  for tries in $(seq 1 100); do
+    if ! kill -0 "$WINE_SESSION_CUPSD_PID" 2>/dev/null; then
+      wine_session_printer_failed "cupsd ended at once: $(cat "$dir/log/cupsd.out" "$dir/log/error_log" 2>/dev/null | tail -3)"
+      return 1
+    fi
+    lpstat -d 2>/dev/null | grep -q 'destination: PDF$' && return 0
+    sleep 0.05
+  done
+  wine_session_printer_failed "cupsd did not answer within 5 s: $(tail -3 "$dir/log/error_log" 2>/dev/null)"
+  return 1
+}
+
+wine_session_printer_failed() {
+  echo "wine_session: no PDF printer: $1" >&2
+  export NUMEREL_PDF_PRINTER_ERROR="$1"
+  unset NUMEREL_PDF_DIR
+  wine_session_stop_printer
+}
+
+wine_session_stop_printer() {
+  if [ -n "$WINE_SESSION_CUPSD_PID" ]; then
+    kill "$WINE_SESSION_CUPSD_PID" 2>/dev/null || true
+    wait "$WINE_SESSION_CUPSD_PID" 2>/dev/null || true
+    WINE_SESSION_CUPSD_PID=""
+  fi
+  [ -n "$WINE_SESSION_CUPS_PDF_CONF" ] && rm -f "$WINE_SESSION_CUPS_PDF_CONF"
+  if [ -n "$WINE_SESSION_CUPS_DIR" ]; then
+    [ "${CUPS_SERVER:-}" = "$WINE_SESSION_CUPS_DIR/cups.sock" ] && unset CUPS_SERVER
+    rm -rf "$WINE_SESSION_CUPS_DIR"
+  fi
+  WINE_SESSION_CUPS_PDF_CONF="" WINE_SESSION_CUPS_DIR=""
 }

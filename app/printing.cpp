@@ -47,8 +47,7 @@ bool PrintJob(HDC printer, const std::string& gbkText, const std::wstring& outpu
     document.lpszOutput = outputFile.empty() ? nullptr : outputFile.c_str();
     if (StartDocW(printer, &document) <= 0) return false;
     PrinterPages pages(printer);
-    const PageSize area{GetDeviceCaps(printer, HORZRES), GetDeviceCaps(printer, VERTRES)};
-    if (!RenderPages(printer, area, gbkText, pages)) {
+    if (!RenderPages(printer, MarginedArea(PaperOf(printer)), gbkText, pages)) {
         AbortDoc(printer);
         return false;
     }
@@ -67,10 +66,23 @@ HFONT CreatePrintFont(HDC device) {
     return CreateFontIndirectW(&font);
 }
 
-bool RenderPages(HDC measureDc, PageSize page, const std::string& gbkText, PageSink& pages) {
+PaperGeometry PaperOf(HDC printer) {
+    PaperGeometry paper;
+    paper.PaperWidth = GetDeviceCaps(printer, PHYSICALWIDTH);
+    paper.PaperHeight = GetDeviceCaps(printer, PHYSICALHEIGHT);
+    paper.PrintableX = GetDeviceCaps(printer, PHYSICALOFFSETX);
+    paper.PrintableY = GetDeviceCaps(printer, PHYSICALOFFSETY);
+    paper.PrintableWidth = GetDeviceCaps(printer, HORZRES);
+    paper.PrintableHeight = GetDeviceCaps(printer, VERTRES);
+    paper.DotsPerInchX = GetDeviceCaps(printer, LOGPIXELSX);
+    paper.DotsPerInchY = GetDeviceCaps(printer, LOGPIXELSY);
+    return paper;
+}
+
+bool RenderPages(HDC measureDc, TextArea area, const std::string& gbkText, PageSink& pages) {
     const HFONT font = CreatePrintFont(measureDc);
     const HGDIOBJ measureOld = SelectObject(measureDc, font);
-    const std::vector<PrintedPage> layout = LayOutPages(gbkText, DcMeasure(measureDc), page);
+    const std::vector<PrintedPage> layout = LayOutPages(gbkText, DcMeasure(measureDc), area);
     SelectObject(measureDc, measureOld);
 
     bool complete = true;
@@ -86,7 +98,7 @@ bool RenderPages(HDC measureDc, PageSize page, const std::string& gbkText, PageS
         SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
         for (const PrintedLine& line : printed.Lines) {
             const std::wstring wide = GbkToWide(gbkText.substr(line.Start, line.Length));
-            if (!wide.empty()) TextOutW(dc, 0, line.Y, wide.c_str(), static_cast<int>(wide.size()));
+            if (!wide.empty()) TextOutW(dc, line.X, line.Y, wide.c_str(), static_cast<int>(wide.size()));
         }
         SelectObject(dc, old);
         if (!pages.EndPage()) {

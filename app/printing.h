@@ -21,10 +21,13 @@ public:
 // The printing font for a device: 宋体, regular weight, 10 points.
 HFONT CreatePrintFont(HDC device);
 
-// Draws the GBK text's pages (print_layout.h), measured on `measureDc` with
-// a printable area of `page` device pixels. Always at least one page. False
-// when the sink refused a page.
-bool RenderPages(HDC measureDc, PageSize page, const std::string& gbkText, PageSink& pages);
+// The sheet a printer DC prints on, as its device reports it.
+PaperGeometry PaperOf(HDC printer);
+
+// Draws the GBK text's pages (print_layout.h), measured on `measureDc`,
+// inside `area` (device pixels). Always at least one page. False when the
+// sink refused a page.
+bool RenderPages(HDC measureDc, TextArea area, const std::string& gbkText, PageSink& pages);
 
 // The file to print into when the print dialog's "print to file" is ticked,
 // asked in the save dialog "打印到文件", which asks before an existing file

@@ -15,8 +15,9 @@ namespace {
 
 struct DrawnText {
     std::wstring Text;
+    int X;
     int Y;
-    bool operator==(const DrawnText& other) const { return Text == other.Text && Y == other.Y; }
+    bool operator==(const DrawnText& other) const { return Text == other.Text && X == other.X && Y == other.Y; }
 };
 
 struct EmfPage {
@@ -33,7 +34,8 @@ EmfPage ReadPage(HENHMETAFILE metafile) {
         if (record->iType == EMR_EXTTEXTOUTW) {
             const auto* text = reinterpret_cast<const EMREXTTEXTOUTW*>(record);
             const auto* units = reinterpret_cast<const wchar_t*>(bits.data() + at + text->emrtext.offString);
-            page.Texts.push_back({std::wstring(units, text->emrtext.nChars), text->emrtext.ptlReference.y});
+            page.Texts.push_back({std::wstring(units, text->emrtext.nChars), text->emrtext.ptlReference.x,
+                                  text->emrtext.ptlReference.y});
         } else if (record->iType == EMR_EXTCREATEFONTINDIRECTW) {
             page.Fonts.push_back(reinterpret_cast<const EMREXTCREATEFONTINDIRECTW*>(record)->elfw.elfLogFont);
         }
@@ -100,16 +102,17 @@ protected:
     int textHeight = 0;
 };
 
-TEST_F(PrintingTest, PagesHoldTheLinesAtTheTextHeightPlusTwoInSongti) {
+TEST_F(PrintingTest, PagesHoldTheLinesInsideTheAreaAtTheTextHeightPlusTwoInSongti) {
     const int step = textHeight + 2;
     ASSERT_GT(textHeight, 0);
     MetafilePages sink;
     // Room for two lines: the third, though empty, starts page 2.
-    ASSERT_TRUE(RenderPages(measure, {2000, step + textHeight}, "1×2\r\n\r\n3\n4", sink));
+    const int left = 50, top = 30;
+    ASSERT_TRUE(RenderPages(measure, {left, top, 2000, top + step + textHeight}, "1×2\r\n\r\n3\n4", sink));
     const std::vector<EmfPage> pages = sink.Pages();
     ASSERT_EQ(pages.size(), 2u);
-    EXPECT_EQ(pages[0].Texts, (std::vector<DrawnText>{{L"1\u00D72", 0}}));
-    EXPECT_EQ(pages[1].Texts, (std::vector<DrawnText>{{L"3", 0}, {L"4", step}}));
+    EXPECT_EQ(pages[0].Texts, (std::vector<DrawnText>{{L"1\u00D72", left, top}}));
+    EXPECT_EQ(pages[1].Texts, (std::vector<DrawnText>{{L"3", left, top}, {L"4", left, top + step}}));
     for (const EmfPage& page : pages) {
         ASSERT_EQ(page.Fonts.size(), 1u);
         EXPECT_STREQ(page.Fonts[0].lfFaceName, L"\u5B8B\u4F53");
@@ -124,7 +127,7 @@ TEST_F(PrintingTest, AWideLineIsWrappedWholeBetweenCharactersWithinThePage) {
     const std::wstring line(40, L'\u771F');
     const int pageWidth = Width(line) / 3;
     MetafilePages sink;
-    ASSERT_TRUE(RenderPages(measure, {pageWidth, 10000}, gbk, sink));
+    ASSERT_TRUE(RenderPages(measure, {0, 0, pageWidth, 10000}, gbk, sink));
     const std::vector<EmfPage> pages = sink.Pages();
     ASSERT_EQ(pages.size(), 1u);
     std::wstring joined;
@@ -140,12 +143,12 @@ TEST_F(PrintingTest, AWideLineIsWrappedWholeBetweenCharactersWithinThePage) {
 
 TEST_F(PrintingTest, AnEmptyTextIsOneBlankPageAndARefusedPageStops) {
     MetafilePages empty;
-    ASSERT_TRUE(RenderPages(measure, {2000, 2000}, "", empty));
+    ASSERT_TRUE(RenderPages(measure, {0, 0, 2000, 2000}, "", empty));
     ASSERT_EQ(empty.Pages().size(), 1u);
     EXPECT_TRUE(empty.Pages()[0].Texts.empty());
 
     MetafilePages refusing(2);
-    EXPECT_FALSE(RenderPages(measure, {2000, textHeight}, "a\r\nb\r\nc", refusing));
+    EXPECT_FALSE(RenderPages(measure, {0, 0, 2000, textHeight}, "a\r\nb\r\nc", refusing));
     EXPECT_EQ(refusing.begun, 2);
     EXPECT_EQ(refusing.Pages().size(), 1u);
 }
