@@ -16,6 +16,18 @@ else
 fi
 
 source .ci/wine_session.sh
+
+# 打印 under Wine prints to the printer "PDF" of a CUPS scheduler of this
+# session's own; cups-pdf writes its files where Out in
+# /etc/cups/cups-pdf.conf says, by default ~/PDF of the user who started
+# run.sh (through sudo too).
+start_pdf_printer() {
+  local user=${SUDO_USER:-$(id -un)}
+  export CUPS_USER=$user
+  if wine_session_start_printer home; then
+    echo "打印 prints to the printer PDF: its files land in ~$user/PDF (Out in /etc/cups/cups-pdf.conf)."
+  fi
+}
 wine_session_choose_arch
 build=$out/windows
 [ "$NUMEREL_WIN_ARCH" = x86_64 ] && build=$out/windows64
@@ -34,6 +46,7 @@ if [ -z "${DISPLAY:-}" ]; then
   echo "its picture is kept up to date in $out/Xvfb_screen0 (an XWD image)."
 fi
 export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
+start_pdf_printer
 wine_session_prefix "$out/wineprefix-run-$NUMEREL_WIN_ARCH"
 echo "Starting the $NUMEREL_WIN_ARCH build of Numerel ($NUMEREL_WIN_ARCH_WHY);"
 echo "close its window or press Ctrl+C to end."

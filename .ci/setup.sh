@@ -12,6 +12,7 @@ packages=(
   googletest libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
   locales fonts-wqy-microhei
+  cups printer-driver-cups-pdf libcups2:i386 poppler-utils
 )
 
 missing=()

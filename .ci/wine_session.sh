@@ -6,6 +6,7 @@ WINE_SESSION_XVFB_PID=""
 WINE_SESSION_CUPSD_PID=""
 WINE_SESSION_CUPS_DIR=""
 WINE_SESSION_CUPS_PDF_CONF=""
+WINE_SESSION_PRINTER_TRIED=""
 
 # Chooses, by trying, which Windows build runs under Wine here: the 32-bit
 # one where this machine can execute 32-bit programs (the shipped program),
@@ -71,7 +72,7 @@ wine_session_prefix() {
   export WINEPREFIX="$1"
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
-  [ -n "$WINE_SESSION_CUPS_DIR" ] || wine_session_start_printer private || true
+  [ -n "$WINE_SESSION_PRINTER_TRIED" ] || wine_session_start_printer private || true
   # A prefix made for the other architecture is made anew.
   if [ "$(cat "$WINEPREFIX/.numerel-ready" 2>/dev/null)" != "$WINEARCH" ]; then
     rm -rf "$WINEPREFIX"
@@ -98,6 +99,7 @@ wine_session_stop() {
     wineserver -k 2>/dev/null || true
   fi
   wine_session_stop_printer
+  WINE_SESSION_PRINTER_TRIED=""
   if [ -n "$WINE_SESSION_XVFB_PID" ]; then
     kill "$WINE_SESSION_XVFB_PID" 2>/dev/null || true
     wait "$WINE_SESSION_XVFB_PID" 2>/dev/null || true
@@ -116,6 +118,7 @@ wine_session_stop() {
 # in NUMEREL_PDF_PRINTER_ERROR (the printing test reports it) and returns 1.
 wine_session_start_printer() {
   local mode=${1:-private} ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd dir name uri tries need
+  WINE_SESSION_PRINTER_TRIED=1
   unset NUMEREL_PDF_DIR NUMEREL_PDF_PRINTER_ERROR
   if [ "$(id -u)" != 0 ]; then
     wine_session_printer_failed "the scheduler runs the cups-pdf backend as root: run as root"
@@ -178,7 +181,7 @@ EOF_PRINTERS
       wine_session_printer_failed "cupsd ended at once: $(cat "$dir/log/cupsd.out" "$dir/log/error_log" 2>/dev/null | tail -3)"
       return 1
     fi
-    lpstat -d 2>/dev/null | grep -q 'destination: PDF$' && return 0
+    LC_ALL=C lpstat -d 2>/dev/null | grep -q 'destination: PDF$' && return 0
     sleep 0.05
   done
   wine_session_printer_failed "cupsd did not answer within 5 s: $(tail -3 "$dir/log/error_log" 2>/dev/null)"

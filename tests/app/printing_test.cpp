@@ -1,5 +1,6 @@
-// Printing without a printer: pages rendered into enhanced metafiles, one a
+// Rendering without a printer: pages drawn into enhanced metafiles, one a
 // page, read back record by record; the print dialogs answered from here.
+// The real print path is print_to_pdf_test.cpp.
 #include "printing.h"
 
 #include <gtest/gtest.h>
@@ -185,8 +186,8 @@ private:
 };
 
 TEST(Printing, ClosedPrintDialogOrNoPrinterPrintsNothingAndShowsNothingMore) {
-    // Closing the print dialog cancels it. Under Wine, without printers, the
-    // dialog shows its own "install a printer" message box and fails.
+    // Closing the print dialog cancels it. Without a printer, Wine's dialog
+    // shows its own "install a printer" message box first and fails.
     DialogCloser closer;
     EXPECT_FALSE(PrintExpressions(nullptr, "1+2=3"));
     // The caller's one window is the print dialog; any other is the dialog's own.
