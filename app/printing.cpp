@@ -54,6 +54,22 @@ bool PrintJob(HDC printer, const std::string& gbkText, const std::wstring& outpu
     return EndDoc(printer) > 0;
 }
 
+// Draws a line with every character where the DC's own measure puts it. A
+// printer's driver left to advance by its font's unhinted widths draws a
+// line wider than measured, past the margin.
+void DrawAsMeasured(HDC dc, int x, int y, const std::wstring& text) {
+    const int count = static_cast<int>(text.size());
+    std::vector<int> advances(text.size());
+    SIZE size{};
+    if (!GetTextExtentExPointW(dc, text.c_str(), count, 0, nullptr, advances.data(), &size)) {
+        TextOutW(dc, x, y, text.c_str(), count);
+        return;
+    }
+    // Extents from the line's start, made into each character's advance.
+    for (std::size_t i = advances.size() - 1; i > 0; --i) advances[i] -= advances[i - 1];
+    ExtTextOutW(dc, x, y, 0, nullptr, text.c_str(), static_cast<UINT>(count), advances.data());
+}
+
 }  // namespace
 
 HFONT CreatePrintFont(HDC device) {
@@ -98,7 +114,7 @@ bool RenderPages(HDC measureDc, TextArea area, const std::string& gbkText, PageS
         SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
         for (const PrintedLine& line : printed.Lines) {
             const std::wstring wide = GbkToWide(gbkText.substr(line.Start, line.Length));
-            if (!wide.empty()) TextOutW(dc, line.X, line.Y, wide.c_str(), static_cast<int>(wide.size()));
+            if (!wide.empty()) DrawAsMeasured(dc, line.X, line.Y, wide);
         }
         SelectObject(dc, old);
         if (!pages.EndPage()) {

@@ -216,8 +216,14 @@ TEST_F(PrintToPdfTest, PrintPrintsEveryLineInOrderInsideTheMarginsOnAsManyPagesA
     EXPECT_EQ(next, words.size());
 
     // The first text at the top and left margins; no text below the bottom
-    // margin; a page is ended only when its next line would cross it.
-    EXPECT_GE(pages[0].Words[0].Top, 15 * kPointsPerMm - kTolerance);
+    // margin; a page is ended only when its next line would cross it. A
+    // word's box lies inside its line, at the same distance from the line's
+    // top on every line: the first line's top is the top margin. A line is
+    // a step high less the 2 pixels between lines: taking the whole step
+    // errs by half a point, a page ended a line early by a whole line.
+    const double top = 15 * kPointsPerMm;
+    EXPECT_GE(pages[0].Words[0].Top, top - kTolerance);
+    const double wordBelowLineTop = pages[0].Words[0].Top - top;
     for (std::size_t p = 0; p < pages.size(); ++p) {
         SCOPED_TRACE("page " + std::to_string(p + 1));
         const std::vector<PdfWord>& onPage = pages[p].Words;
@@ -225,8 +231,9 @@ TEST_F(PrintToPdfTest, PrintPrintsEveryLineInOrderInsideTheMarginsOnAsManyPagesA
         const double bottom = pages[p].Height - 15 * kPointsPerMm;
         for (const PdfWord& word : onPage) EXPECT_LE(word.Bottom, bottom + kTolerance) << word.Text;
         const double step = onPage[1].Top - onPage[0].Top;
+        const double nextLineBottom = onPage.back().Top - wordBelowLineTop + 2 * step;
         if (p + 1 < pages.size()) {
-            EXPECT_GT(onPage.back().Bottom + step, bottom) << onPage.back().Text;
+            EXPECT_GT(nextLineBottom, bottom) << onPage.back().Text;
         }
     }
 }
