@@ -178,6 +178,10 @@ void MainWindow::RememberPlacement() {
     settings_.WindowState = static_cast<int>(maximised ? WindowState::Maximised : WindowState::Normal);
 }
 
+void MainWindow::DragWindow(const BoxDrag& drag) {
+    if (edge_.DraggedTo(drag.WindowTopLeft, drag.Cursor)) RememberPlacement();
+}
+
 void MainWindow::ApplyBars() {
     const HWND window = Handle();
     ShowWindow(status_, settings_.StatusBarVisible ? SW_SHOWNA : SW_HIDE);
@@ -186,15 +190,17 @@ void MainWindow::ApplyBars() {
 
     LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
     LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
-    constexpr LONG_PTR titleParts = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+    // Without the title bar a narrow, empty tool-window caption stays, so
+    // that the window can still be dragged; only the control box goes.
+    constexpr LONG_PTR controlBox = WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
     if (settings_.TitleBarVisible) {
-        style |= titleParts;
+        style |= controlBox;
         exStyle &= ~static_cast<LONG_PTR>(WS_EX_TOOLWINDOW);
     } else {
-        style &= ~titleParts;
+        style &= ~controlBox;
         exStyle |= WS_EX_TOOLWINDOW;
     }
-    style |= WS_THICKFRAME;
+    style |= WS_CAPTION | WS_THICKFRAME;
     SetWindowLongPtrW(window, GWL_STYLE, style);
     SetWindowLongPtrW(window, GWL_EXSTYLE, exStyle);
     SetWindowTextW(window, settings_.TitleBarVisible ? caption_.c_str() : L"");
@@ -298,7 +304,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (edge_.Moved()) RememberPlacement();
         break;
     case WM_ACTIVATE:
-        if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam)) edge_.Activated();
+        if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam)) edge_.BringBack();
         break;
     case WM_COMMAND:
         if (box && reinterpret_cast<HWND>(lParam) == box) {

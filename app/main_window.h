@@ -135,6 +135,7 @@ private:
 
     // ExpressionBoxHost.
     void ShowBoxContextMenu() override;
+    void DragWindow(const BoxDrag& drag) override;
     // TextChangedHost and ExpressionBoxHost.
     void ShowCaretPosition() override;
     void RecordUndoSnapshot() override;

@@ -50,7 +50,9 @@ void MainWindow::FontCommand() {
     choose.hwndOwner = Handle();
     choose.lpLogFont = &face;
     choose.rgbColors = MaskColour(settings_.FontColour);
-    choose.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
+    choose.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT | CF_LIMITSIZE;
+    choose.nSizeMin = kSmallestFontSize;
+    choose.nSizeMax = kLargestFontSize;
     // Cancelled: nothing changes.
     if (!ChooseFontW(&choose)) return;
     settings_.FontBold = face.lfWeight >= FW_BOLD;

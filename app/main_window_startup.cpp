@@ -77,11 +77,12 @@ StartResult MainWindow::MainWindowCreated() {
     edge_.SetEdgeHideTimer(Handle(), settings_);
     SetCompatCopyVisible(settings_.MulDivSymbols);
 
-    // 23. Modes; 24. ready message; 25. a window left slid out comes back.
+    // 23. Modes; 24. ready message; 25. a window left slid out comes back
+    // and stays a while.
     UpdateRealtimeMenus();
     UpdateModeStatus();
     statusText_->SetPartText(StatusPart::Message, msg::kStartupReady);
-    edge_.Adjust();
+    edge_.BringBack();
     return StartResult::Running;
 }
 

@@ -129,7 +129,7 @@ TEST(Startup, HiddenBarsGiveTheirHeightToTheBox) {
         EXPECT_GT(s.BoxHeight(), shown.BoxHeight());
     }
     Started bare("[窗口状态设置]\r\n标题栏状态=假\r\n[其他设置]\r\n允许多开=真\r\n");
-    EXPECT_FALSE(GetWindowLongW(bare.window.Handle(), GWL_STYLE) & WS_CAPTION);
+    EXPECT_EQ(GetWindowLongW(bare.window.Handle(), GWL_STYLE) & (WS_CAPTION | WS_SYSMENU), WS_CAPTION);
     wchar_t caption[32] = {L'x'};
     GetWindowTextW(bare.window.Handle(), caption, 32);
     EXPECT_STREQ(caption, L"");
