@@ -1,7 +1,7 @@
 // SkinH_EL.dll: the program's own skin engine. Attaching a skin subclasses
 // every window of the calling thread, those that exist and (through a
 // thread-local window-creation hook) those made later, and answers their
-// colour questions with the skin's colours blended over the system's. The
+// colour questions with the skin's colours. The
 // edit controls keep the program's own colours: they are never subclassed,
 // and WM_CTLCOLOREDIT is left alone.
 #include <windows.h>
@@ -21,7 +21,7 @@ constexpr COLORREF kDefaultCaption = 0xFFFFFFFF;
 struct Engine {
     bool skinned = false;
     bool effects = false;
-    int strength = kFullSkinStrength;
+    int effectsStrength = kFullEffectsStrength;
     SkinFile skin;
     COLORREF colours[kSkinColourCount] = {};
     HBRUSH window = nullptr;
@@ -29,9 +29,6 @@ struct Engine {
     HHOOK hook = nullptr;
 } engine;
 
-// The system colour each role of a skin replaces.
-constexpr int kSystemColour[kSkinColourCount] = {COLOR_3DFACE,        COLOR_BTNTEXT,  COLOR_3DFACE, COLOR_BTNTEXT,
-                                                 COLOR_WINDOWFRAME, COLOR_ACTIVECAPTION, COLOR_3DHILIGHT};
 
 bool ClassIs(HWND window, const wchar_t* name) {
     wchar_t buffer[64];
@@ -52,25 +49,21 @@ bool IsSystemBrush(HBRUSH brush) {
 }
 
 void Recolour() {
-    for (int role = 0; role < kSkinColourCount; ++role) {
-        const COLORREF system = GetSysColor(kSystemColour[role]);
-        engine.colours[role] =
-            engine.skinned ? BlendSkinColour(engine.skin.colours[role], system, engine.strength) : system;
-    }
+    for (int role = 0; role < kSkinColourCount; ++role) engine.colours[role] = engine.skin.colours[role];
 }
 
 void FillGradient(HWND window, HDC dc) {
     RECT client;
     GetClientRect(window, &client);
-    const COLORREF top = engine.colours[kSkinWindow];
-    const COLORREF bottom = BlendSkinColour(engine.colours[kSkinAccent], top, 300);
+    const COLORREF top = engine.colours[kSkinDialog];
+    const COLORREF bottom = BlendSkinColour(engine.colours[kSkinGradientEnd], top, engine.effectsStrength);
     const int height = std::max<int>(1, client.bottom - client.top);
     constexpr int kBands = 32;
     for (int band = 0; band < kBands; ++band) {
         RECT part = client;
         part.top = client.top + height * band / kBands;
         part.bottom = client.top + height * (band + 1) / kBands;
-        HBRUSH brush = CreateSolidBrush(BlendSkinColour(bottom, top, kFullSkinStrength * band / (kBands - 1)));
+        HBRUSH brush = CreateSolidBrush(BlendSkinColour(bottom, top, kFullEffectsStrength * band / (kBands - 1)));
         FillRect(dc, &part, brush);
         DeleteObject(brush);
     }
@@ -108,7 +101,7 @@ using CaptionColourCall = HRESULT(WINAPI*)(HWND, DWORD, LPCVOID, DWORD);
 // The status bar, the menu bar's background and the caption of one window.
 void Dress(HWND window) {
     if (ClassIs(window, STATUSCLASSNAMEW))
-        SendMessageW(window, SB_SETBKCOLOR, 0, engine.skinned ? engine.colours[kSkinControl] : CLR_DEFAULT);
+        SendMessageW(window, SB_SETBKCOLOR, 0, engine.skinned ? engine.colours[kSkinStatusBar] : CLR_DEFAULT);
     if (GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) return;
     if (HMENU menu = GetMenu(window)) {
         MENUINFO info{};
@@ -145,8 +138,8 @@ LRESULT CALLBACK SkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             return answer;
         const bool list = message == WM_CTLCOLORLISTBOX;
         if (GetTextColor(dc) == textBefore)
-            SetTextColor(dc, engine.colours[list ? kSkinControlText : kSkinText]);
-        SetBkColor(dc, engine.colours[list ? kSkinControl : kSkinWindow]);
+            SetTextColor(dc, engine.colours[list ? kSkinMenuText : kSkinLabelText]);
+        SetBkColor(dc, engine.colours[list ? kSkinMenu : kSkinDialog]);
         return reinterpret_cast<LRESULT>(list ? engine.control : engine.window);
     }
     case WM_ERASEBKGND:
@@ -191,8 +184,8 @@ BOOL CALLBACK DressTopLevel(HWND window, LPARAM) {
 void Refresh() {
     Recolour();
     HBRUSH oldWindow = engine.window, oldControl = engine.control;
-    engine.window = CreateSolidBrush(engine.colours[kSkinWindow]);
-    engine.control = CreateSolidBrush(engine.colours[kSkinControl]);
+    engine.window = CreateSolidBrush(engine.colours[kSkinDialog]);
+    engine.control = CreateSolidBrush(engine.colours[kSkinMenu]);
     if (engine.hook == nullptr)
         engine.hook = SetWindowsHookExW(WH_CBT, CreationHook, nullptr, GetCurrentThreadId());
     EnumThreadWindows(GetCurrentThreadId(), DressTopLevel, 0);
@@ -219,10 +212,11 @@ extern "C" int WINAPI SkinH_SetAero(int on) {
     return 0;
 }
 
-// The first argument, 0..500, is how strongly the skin covers the system's
-// colours; the others are unused.
+// The first argument, 0..500, is how strongly the effects layer (the
+// gradient) shows over the skin; the skin itself always shows whole. The
+// others are unused.
 extern "C" int WINAPI SkinH_AdjustAero(int strength, int, int, int, int, int, int, int, int) {
-    engine.strength = std::clamp(strength, 0, kFullSkinStrength);
+    engine.effectsStrength = std::clamp(strength, 0, kFullEffectsStrength);
     if (engine.hook) Refresh();
     return 0;
 }
