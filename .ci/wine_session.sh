@@ -122,7 +122,7 @@ wine_session_prefix() {
   export WINEDLLOVERRIDES="mscoree,mshtml="
   wine_session_check_owner "$WINEPREFIX" || return 1
   local ready
-  ready=$(cat "$WINEPREFIX/.numerel-ready" 2>/dev/null)
+  ready=$(cat "$WINEPREFIX/.numerel-ready" 2>/dev/null) || ready=""
   # A prefix made for the other architecture is made anew.
   if [ "${ready%% *}" != "$WINEARCH" ]; then
     rm -rf "$WINEPREFIX"
