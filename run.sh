@@ -9,13 +9,20 @@ cd "$(dirname "$0")"
 root=$PWD
 out=${NUMEREL_BUILD_DIR:-build}
 
+# Root installs what is missing; anyone else only checks. Started through
+# sudo, it then builds and runs as the user who asked, so that build/ and the
+# Wine prefix stay theirs (Wine refuses a prefix of another user).
 if [ "$(id -u)" = 0 ]; then
   bash .ci/setup.sh
+  if [ -n "${SUDO_USER:-}" ] && [ "$SUDO_USER" != root ]; then
+    exec runuser -u "$SUDO_USER" -- "$root/run.sh"
+  fi
 else
-  bash .ci/setup.sh --check
+  bash .ci/setup.sh --check ./run.sh
 fi
 
 source .ci/wine_session.sh
+wine_session_check_owner "$out"
 wine_session_choose_arch
 build=$out/windows
 [ "$NUMEREL_WIN_ARCH" = x86_64 ] && build=$out/windows64
