@@ -155,6 +155,7 @@ void MainWindow::ResetSettingsCommand() {
     WindowResetHost host(Handle(), *skin_, edge_);
     const std::optional<ResetLive> live = ResetSettings(settings_, *fileStore_, ProgramResetFiles(), host);
     if (!live) return;
+    if (!live->FilesDeleted) SettingsWriteFailed();
     ApplyFont();
     SetWindowPos(Handle(), nullptr, live->Left, live->Top, live->Width, live->Height, SWP_NOZORDER | SWP_NOACTIVATE);
     // Painted white while the setting keeps its colour.
