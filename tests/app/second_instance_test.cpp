@@ -116,10 +116,9 @@ TEST(SecondInstance, BothRunWhenSeveralAreAllowed) {
     const HWND two = second.MainWindow(20000);
     ASSERT_NE(two, nullptr);
     EXPECT_NE(one, two);
-    // One after the other: each exit save rewrites the same settings file.
     PostMessageW(one, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(first.Ended(20000));
     PostMessageW(two, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(first.Ended(20000));
     EXPECT_TRUE(second.Ended(20000));
     EXPECT_EQ(first.ExitCode(), 0u);
 }

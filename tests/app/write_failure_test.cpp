@@ -106,7 +106,7 @@ TEST_F(WriteFailureTest, EachActionThatCannotWriteTheSettingsSaysSoOnce) {
         EXPECT_EQ(answer.shown, 1);
         EXPECT_EQ(answer.caption, L"错误");
         EXPECT_EQ(answer.text, L"保存设置失败！");
-        EXPECT_TRUE(answer.errorIcon);
+        EXPECT_EQ(answer.icon, LoadIconW(nullptr, IDI_ERROR));
     }
     EXPECT_TRUE(Closed());
     EXPECT_EQ(ProgramFolder::ReadBytes(SettingsPath()), before);
