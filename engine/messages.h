@@ -49,4 +49,11 @@ inline constexpr const char* kStartupReady = " [提示]_初始化完毕，请输
 inline constexpr const char* kTimingPrefix = "  [运算完成]_用时 ";
 inline constexpr const char* kTimingSuffix = " 秒";
 
+// Message boxes of the main window: the settings file or the backup of the
+// text could not be written.
+inline constexpr const char* kSettingsWriteFailed = "保存设置失败！";
+inline constexpr const char* kErrorCaption = "错误";
+inline constexpr const char* kBackupFailedQuestion = "备份文本失败，仍要退出吗？";
+inline constexpr const char* kWarningCaption = "警告";
+
 }  // namespace msg

@@ -38,19 +38,33 @@ bool SettingsFile::WriteAll(const std::vector<SettingText>& values) {
     // missing too, as on a first run. A file that is there but cannot be
     // read is left alone: rewriting it from nothing would lose every key.
     const std::optional<std::string> bytes = store_.ReadAll(path_);
-    if (!bytes && store_.Exists(path_)) return false;
+    if (!bytes && store_.Exists(path_)) return Failed();
     IniDocument document = IniDocument::Parse(bytes.value_or(std::string()));
     for (const SettingText& text : values)
-        if (!document.Set(text.section, text.key, text.value)) return false;
-    return store_.ReplaceAtomically(path_, document.Serialise());
+        if (!document.Set(text.section, text.key, text.value)) return Failed();
+    if (store_.ReplaceAtomically(path_, document.Serialise())) return true;
+    // Not kept yet: nothing was ever written, and no folder to write into.
+    const std::string folder = Folder();
+    if (!bytes && !folder.empty() && !store_.Exists(folder)) return false;
+    return Failed();
 }
 
-bool SettingsFile::CreateFolder() {
+std::string SettingsFile::Folder() const {
     // The last "\\" that starts a character: a GBK trail byte can be 0x5C.
     std::size_t slash = std::string::npos;
     for (std::size_t at = 0; at < path_.size(); at += static_cast<unsigned char>(path_[at]) >= 0x80 ? 2 : 1)
         if (path_[at] == '\\') slash = at;
-    return slash == std::string::npos || slash == 0 || store_.CreateFolder(path_.substr(0, slash));
+    return slash == std::string::npos ? std::string() : path_.substr(0, slash);
+}
+
+bool SettingsFile::CreateFolder() {
+    const std::string folder = Folder();
+    return folder.empty() || store_.CreateFolder(folder) || Failed();
+}
+
+bool SettingsFile::Failed() {
+    if (onFailure_) onFailure_();
+    return false;
 }
 
 bool SettingsFile::WriteBool(const std::string& section, const std::string& key, bool value) {

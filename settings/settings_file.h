@@ -3,7 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "file_store.h"
@@ -41,9 +43,21 @@ public:
     // for, which must not be lost on a first run. True when it is there.
     bool CreateFolder();
 
+    // Called for every write or folder that fails where the settings are
+    // kept (a read-only file or disk, a full disk, a file in the folder's
+    // place), so the window can say so. A write that fails only because
+    // neither the file nor its folder is made yet, as before a first run's
+    // exit save, is how the program starts out: it calls nothing.
+    void SetFailureHandler(std::function<void()> handler) { onFailure_ = std::move(handler); }
+
     const std::string& Path() const { return path_; }
 
 private:
+    // The path up to its last "\\" that starts a character, "" when none.
+    std::string Folder() const;
+    bool Failed();
+
     FileStore& store_;
     std::string path_;
+    std::function<void()> onFailure_;
 };
