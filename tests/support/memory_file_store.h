@@ -17,9 +17,11 @@ public:
     std::set<std::string> readOnly;
     std::set<std::string> unreadable;
     int replaceCount = 0;
+    int readCount = 0;
     std::vector<std::string> deleted;  // files Delete removed, in order
 
     std::optional<std::string> ReadAll(const std::string& path) override {
+        ++readCount;
         const auto found = files.find(path);
         if (found == files.end() || unreadable.count(path) != 0) return std::nullopt;
         return found->second;
