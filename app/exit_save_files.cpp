@@ -17,8 +17,10 @@ ExitSnapshot SnapshotOfBox(const TextBox& box, bool withText) {
 bool ExitSave::Run(SettingsFile& file, FileStore& store, const Settings& settings, const TextBox& box) {
     if (done_) return false;
     done_ = true;
-    SaveSettingsAtExit(file, store, programfiles::kBackupFile, settings,
-                       SnapshotOfBox(box, settings.RememberContent));
+    // 退出保存 is no key the exit save writes: off here, it only spares the backup.
+    Settings saved = settings;
+    if (keptBackupBox_ && box.Text() == *keptBackupBox_) saved.RememberContent = false;
+    SaveSettingsAtExit(file, store, programfiles::kBackupFile, saved, SnapshotOfBox(box, saved.RememberContent));
     return true;
 }
 
