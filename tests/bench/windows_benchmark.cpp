@@ -353,6 +353,7 @@ struct StartCase {
     const char* name;
     const char* settings;  // none: an empty program folder
     std::string backup;
+    int junkMegabytes = 0;  // a comment of this size after the settings
 };
 
 // Create + Show + the first loop turn, each start in a fresh folder.
@@ -361,7 +362,9 @@ void RunStartCase(const StartCase& c) {
     std::string shown;
     for (int i = 0; i < kStarts; ++i) {
         ProgramFolder folder;
-        if (c.settings) folder.WriteSettings(c.settings);
+        std::string settings = c.settings ? c.settings : "";
+        if (c.junkMegabytes > 0) settings += ";" + std::string(static_cast<size_t>(c.junkMegabytes) << 20, 'x');
+        if (c.settings) folder.WriteSettings(settings);
         if (!c.backup.empty()) ProgramFolder::WriteBytes(folder.File(programfiles::kBackupFile), c.backup);
         {
             MainWindow window;
@@ -652,11 +655,20 @@ void TimeReplaceAll() {
 void RunFileCases() {
     PrintHeader("File menu: open and save through FileCommands, without the dialogs");
     TimeFileCommands("100 lines", Lines(100, "123+456=579"), 5);
-    TimeFileCommands("1 MB (80,000 lines)", Lines(80000, "123+456=579"), 3);
-    // The control lays a text out line by line: per megabyte, the fewer
-    // bytes a line, the longer.
-    TimeFileCommands("1 MB of 78-character lines", Lines(13000, std::string(78, '7')), 3);
-    TimeFileCommands("1 MB of empty lines", Lines(500000, ""), 3);
+    // The control lays a text out line by line, an empty line for almost
+    // nothing: the more lines with text a file holds, the longer it takes.
+    // The largest file accepted of each kind, CR LF included.
+    const auto largest = [](const std::string& line) {
+        return Lines(static_cast<int>(programfiles::kLargestReadableFile / (line.size() + 2)), line);
+    };
+    const std::string limit = std::to_string(programfiles::kLargestReadableFile >> 10) + " KB";
+    TimeFileCommands((limit + " of 78-character lines").c_str(), largest(std::string(78, '7')), 3);
+    TimeFileCommands((limit + " of 11-character lines").c_str(), largest("123+456=579"), 3);
+    TimeFileCommands((limit + " of one-character lines (the slowest)").c_str(), largest("7"), 3);
+    TimeFileCommands((limit + " of empty lines").c_str(), largest(""), 3);
+    // One line: Wine's control places a caret on it in a time that grows
+    // with the square of the line's length.
+    TimeFileCommands("one line of 25,000 characters", std::string(25000, '7'), 3);
     PrintHeader("Find and replace on the main window's box");
     TimeReplaceAll();
 }
@@ -725,6 +737,10 @@ int main(int argc, char** argv) {
         // One instance only: the marker file and the window handle written
         // to the settings file are part of the start.
         {"backup of 10,000 lines, single instance", "[其他设置]\r\n退出保存=真\r\n", backup},
+        // Start-up reads the settings file once, and writes it once more.
+        {"settings file of 50 MB, single instance", "[其他设置]\r\n退出保存=真\r\n", std::string(), 50},
+        {"backup one byte over the limit", "[其他设置]\r\n退出保存=真\r\n允许多开=真\r\n",
+         std::string(static_cast<size_t>(programfiles::kLargestReadableFile) + 1, '7')},
     };
     for (const StartCase& c : starts) RunStartCase(c);
 
