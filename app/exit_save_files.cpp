@@ -16,8 +16,11 @@ ExitSnapshot SnapshotOfBox(const TextBox& box, bool withText) {
 }
 
 ExitSaveResult ExitSave::Write(SettingsFile& file, FileStore& store, const Settings& settings, const TextBox& box) {
-    return SaveSettingsAtExit(file, store, programfiles::kBackupFile, settings,
-                              SnapshotOfBox(box, settings.RememberContent));
+    // 退出保存 is no key the exit save writes: off here, it only spares the backup.
+    Settings saved = settings;
+    if (keptBackupBox_ && box.Text() == *keptBackupBox_) saved.RememberContent = false;
+    return SaveSettingsAtExit(file, store, programfiles::kBackupFile, saved,
+                              SnapshotOfBox(box, saved.RememberContent));
 }
 
 bool ExitSave::Run(SettingsFile& file, FileStore& store, const Settings& settings, const TextBox& box) {

@@ -5,7 +5,9 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "exit_save.h"
 #include "settings_reset.h"
@@ -33,8 +35,13 @@ public:
     void MarkDone() { done_ = true; }
     bool Done() const { return done_; }
 
+    // The backup file is left as it is while the box still holds `text` at
+    // the save (a backup start-up could not restore).
+    void KeepBackupWhileBoxHolds(std::string text) { keptBackupBox_ = std::move(text); }
+
 private:
     bool done_ = false;
+    std::optional<std::string> keptBackupBox_;
 };
 
 // kResetQuestion in a message box owned by `owner`; true only for Yes.

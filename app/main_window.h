@@ -113,7 +113,8 @@ private:
     void ApplyWordWrap();
     void InstallSubclassing();
     void ApplyKeepOnTop();
-    void RestoreContent();
+    // False when the backup was too large to restore: the box is cleared.
+    bool RestoreContent();
     void SetCompatCopyVisible(bool visible);
 
     // Controls, layout and bars (main_window.cpp).

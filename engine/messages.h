@@ -46,6 +46,7 @@ inline constexpr const char* kRefreshFailed = "  [提示]_刷新失败,表达式
 
 // Window side.
 inline constexpr const char* kStartupReady = " [提示]_初始化完毕，请输入表达式!";
+inline constexpr const char* kBackupTooLarge = " [提示]_备份文本过大，未能恢复";
 inline constexpr const char* kTimingPrefix = "  [运算完成]_用时 ";
 inline constexpr const char* kTimingSuffix = " 秒";
 

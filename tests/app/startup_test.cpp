@@ -190,6 +190,28 @@ TEST(Startup, BackupTextComesBackWithItsCaret) {
     EXPECT_EQ(window.History().Count(), 1u);
 }
 
+TEST(Startup, ABackupTooLargeToRestoreIsKeptUntilTheBoxHoldsAnotherText) {
+    ProgramFolder folder;
+    folder.WriteSettings("[其他设置]\r\n退出保存=真\r\n允许多开=真\r\n");
+    const std::wstring path = folder.File(programfiles::kBackupFile);
+    const std::string backup(static_cast<size_t>(programfiles::kLargestReadableFile) + 1, '7');
+    ASSERT_TRUE(ProgramFolder::WriteBytes(path, backup));
+    {
+        // The exit save runs as the window goes, with the box as it started.
+        MainWindow window;
+        ASSERT_EQ(window.Create(GetModuleHandleW(nullptr), folder.Path(), false), StartResult::Running);
+        EXPECT_EQ(window.BoxText().Text(), ClearedText());
+        EXPECT_EQ(window.StatusText().PartText(StatusPart::Message), msg::kBackupTooLarge);
+    }
+    EXPECT_TRUE(ProgramFolder::ReadBytes(path) == backup);
+    {
+        MainWindow window;
+        ASSERT_EQ(window.Create(GetModuleHandleW(nullptr), folder.Path(), false), StartResult::Running);
+        window.BoxText().SetText("1+2");
+    }
+    EXPECT_EQ(ProgramFolder::ReadBytes(path), "1+2");
+}
+
 TEST(Startup, SecondStartRestoresTheFirstAndEnds) {
     ProgramFolder folder;
     folder.MakeSettingsFolder();

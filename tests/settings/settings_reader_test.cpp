@@ -225,6 +225,29 @@ TEST_F(SettingsReaderTest, NamesThatOnlyLookAlikeAreOtherKeys) {
     EXPECT_TRUE(settings.MulDivSymbols);
 }
 
+TEST_F(SettingsReaderTest, StartUpInOneReadOnceScopeReadsTheFileOnce) {
+    Store("运行设置", "撤销设置", "77");
+    Store("键盘窗口设置", "键盘宽度", "600");
+    store.readCount = 0;
+    Settings settings;
+    {
+        SettingsFile::ReadOnceScope once(file);
+        ReadEveryStep(file, settings);
+        // The instance check writes in between: the write reads the file
+        // again, and what it wrote is read back without another read.
+        EXPECT_TRUE(WriteWindowHandleKey(file, 42));
+        EXPECT_EQ(ReadWindowHandleKey(file), 42);
+        ReadKeyboardWindowKeys(file, settings);
+    }
+    EXPECT_EQ(store.readCount, 2);
+    EXPECT_EQ(settings.UndoDepth, 77);
+    EXPECT_EQ(settings.KeyboardWidth, 600);
+    // Outside a scope every read goes to the file again.
+    store.files[kPath] = "[运行设置]\r\n撤销设置=5\r\n";
+    ReadOptionKeys(file, settings);
+    EXPECT_EQ(settings.UndoDepth, 5);
+}
+
 TEST_F(SettingsReaderTest, WindowHandleRoundTripsAndIsZeroWhenMissing) {
     EXPECT_EQ(ReadWindowHandleKey(file), 0);
     EXPECT_TRUE(WriteWindowHandleKey(file, 0x0001A2B4));

@@ -18,9 +18,11 @@ public:
     std::set<std::string> unreadable;
     bool foldersFail = false;  // CreateFolder fails, as on a read-only disk
     int replaceCount = 0;
+    int readCount = 0;
     std::vector<std::string> deleted;  // files Delete removed, in order
 
     std::optional<std::string> ReadAll(const std::string& path) override {
+        ++readCount;
         const auto found = files.find(path);
         if (found == files.end() || unreadable.count(path) != 0) return std::nullopt;
         return found->second;
