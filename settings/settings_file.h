@@ -70,7 +70,7 @@ public:
     const std::string& Path() const { return path_; }
 
 private:
-    // The path up to its last "\" that starts a character, "" when none.
+    // The path up to its last "\\" that starts a character, "" when none.
     std::string Folder() const;
     bool Failed();
     // The one place the file is read: its keys, or nothing when it cannot
