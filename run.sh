@@ -9,23 +9,27 @@ cd "$(dirname "$0")"
 root=$PWD
 out=${NUMEREL_BUILD_DIR:-build}
 
+# Root installs what is missing; anyone else only checks. Started through
+# sudo, it then builds and runs as the user who asked, so that build/ and the
+# Wine prefix stay theirs (Wine refuses a prefix of another user).
 if [ "$(id -u)" = 0 ]; then
   bash .ci/setup.sh
+  if [ -n "${SUDO_USER:-}" ] && [ "$SUDO_USER" != root ]; then
+    exec runuser -u "$SUDO_USER" -- "$root/run.sh"
+  fi
 else
-  bash .ci/setup.sh --check
+  bash .ci/setup.sh --check ./run.sh
 fi
 
 source .ci/wine_session.sh
+wine_session_check_owner "$out"
 
 # 打印 under Wine prints to the printer "PDF" of a CUPS scheduler of this
-# session's own; cups-pdf writes its files where Out in
-# /etc/cups/cups-pdf.conf says, by default ~/PDF of the user who started
-# run.sh (through sudo too).
+# session's own, when run.sh runs as root; cups-pdf writes its files where
+# Out in /etc/cups/cups-pdf.conf says, by default ~/PDF.
 start_pdf_printer() {
-  local user=${SUDO_USER:-$(id -un)}
-  export CUPS_USER=$user
   if wine_session_start_printer home; then
-    echo "打印 prints to the printer PDF: its files land in ~$user/PDF (Out in /etc/cups/cups-pdf.conf)."
+    echo "打印 prints to the printer PDF: its files land in ~$(id -un)/PDF (Out in /etc/cups/cups-pdf.conf)."
   fi
 }
 wine_session_choose_arch

@@ -15,10 +15,16 @@ cd "$(dirname "$0")"
 root=$PWD
 out=${NUMEREL_BUILD_DIR:-build}
 
+# Root installs what is missing; anyone else only checks. Started through
+# sudo, it then builds and tests as the user who asked, so that build/ and
+# the Wine prefixes stay theirs (Wine refuses a prefix of another user).
 if [ "$(id -u)" = 0 ]; then
   bash .ci/setup.sh || exit 1
+  if [ -n "${SUDO_USER:-}" ] && [ "$SUDO_USER" != root ]; then
+    exec runuser -u "$SUDO_USER" -- "$root/test.sh"
+  fi
 else
-  bash .ci/setup.sh --check || exit 1
+  bash .ci/setup.sh --check ./test.sh || exit 1
 fi
 
 generator=()
@@ -53,6 +59,7 @@ configure_and_build() {
 }
 
 source .ci/wine_session.sh
+wine_session_check_owner "$out" || exit 1
 wine_session_choose_arch
 windows_tests="$NUMEREL_WIN_ARCH build under $([ "$NUMEREL_WIN_ARCH" = i686 ] && echo 32 || echo 64)-bit Wine ($NUMEREL_WIN_ARCH_WHY)"
 echo "Windows tests: the $windows_tests"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs everything Numerel needs on a fresh Debian 12 machine (run as root).
 # Idempotent: when every package is already there it only checks and returns.
-# With --check it installs nothing and fails when something is missing.
+# With --check it installs nothing and fails when something is missing,
+# naming the command in $2 as the one to run once as root.
 set -euo pipefail
 
 packages=(
@@ -12,6 +13,7 @@ packages=(
   googletest libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
   locales fonts-wqy-microhei
+  fonts-wine fonts-liberation fonts-arphic-uming
   cups printer-driver-cups-pdf libcups2:i386 poppler-utils
 )
 
@@ -35,7 +37,7 @@ fi
 if [ "${1:-}" = --check ]; then
   if [ ${#missing[@]} -gt 0 ] || [ $need_i386 = 1 ] || [ $need_locale = 1 ]; then
     echo "setup: missing ${missing[*]:-} $([ $need_locale = 1 ] && echo zh_CN.UTF-8 locale)" >&2
-    echo "setup: run this command once as root (sudo) to install them" >&2
+    echo "setup: run it once as root to install them: sudo ${2:-bash .ci/setup.sh}" >&2
     exit 1
   fi
   exit 0

@@ -2,11 +2,8 @@
 
 #include <windowsx.h>
 
-#include <algorithm>
-#include <climits>
-#include <cstdint>
-
 #include "editing_commands.h"
+#include "effective_values.h"
 #include "virtual_keys.h"
 
 namespace {
@@ -28,16 +25,12 @@ void BoxMouseDown(BoxMouseState& state, HWND box, HWND mainWindow, LPARAM lParam
     state.DragActive = true;
 }
 
-bool BoxMouseMove(const BoxMouseState& state, HWND box, HWND mainWindow, LPARAM lParam, int shiftState) {
-    if (!state.DragActive || shiftState != kShiftCtrl) return false;
+std::optional<BoxDrag> BoxMouseMove(const BoxMouseState& state, HWND box, LPARAM lParam, int shiftState) {
+    if (!state.DragActive || shiftState != kShiftCtrl) return std::nullopt;
     const POINT cursor = ScreenPoint(box, lParam);
-    const int left = cursor.x - state.DragCursor.x + state.DragWindow.x;
-    const int top = cursor.y - state.DragCursor.y + state.DragWindow.y;
-    RECT frame = {};
-    GetWindowRect(mainWindow, &frame);
-    if (frame.left == left && frame.top == top) return false;
-    SetWindowPos(mainWindow, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    return true;
+    const POINT topLeft = {cursor.x - state.DragCursor.x + state.DragWindow.x,
+                           cursor.y - state.DragCursor.y + state.DragWindow.y};
+    return BoxDrag{topLeft, cursor};
 }
 
 bool BoxMouseUp(BoxMouseState& state, TextBox& text, int shiftState) {
@@ -55,8 +48,7 @@ bool ZoomFontSize(BoxMouseState& state, int& fontSize, WPARAM wParam, int shiftS
     const int delta = state.WheelRemainder + GET_WHEEL_DELTA_WPARAM(wParam);
     const int notches = delta / WHEEL_DELTA;
     state.WheelRemainder = delta % WHEEL_DELTA;
-    const std::int64_t wanted = std::int64_t{fontSize} + notches;
-    const int size = static_cast<int>(std::clamp<std::int64_t>(wanted, 1, INT_MAX));
+    const int size = StepFontSize(fontSize, notches);
     if (size == fontSize) return false;
     fontSize = size;
     return true;

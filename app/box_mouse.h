@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <optional>
+
 #include "text_box.h"
 
 struct BoxMouseState {
@@ -18,15 +20,23 @@ struct BoxMouseState {
 // WM_LBUTTONDOWN: remembers where a window drag would start.
 void BoxMouseDown(BoxMouseState& state, HWND box, HWND mainWindow, LPARAM lParam);
 
+// Where a window drag takes the main window, in screen coordinates.
+struct BoxDrag {
+    POINT WindowTopLeft;
+    POINT Cursor;
+};
+
 // WM_MOUSEMOVE: with the button held since the press and the shift state
-// exactly Ctrl, the main window follows the cursor. True when it moved.
-bool BoxMouseMove(const BoxMouseState& state, HWND box, HWND mainWindow, LPARAM lParam, int shiftState);
+// exactly Ctrl, where the main window goes to follow the cursor; the
+// caller moves it as a drag of the user's.
+std::optional<BoxDrag> BoxMouseMove(const BoxMouseState& state, HWND box, LPARAM lParam, int shiftState);
 
 // WM_LBUTTONUP: ends a drag; with the shift state exactly Alt the selection
 // is duplicated onto a new line. True when the text changed.
 bool BoxMouseUp(BoxMouseState& state, TextBox& text, int shiftState);
 
 // WM_MOUSEWHEEL: with the shift state exactly Ctrl, `fontSize` changes by
-// the notches turned (away from the user is larger), never below 1 point.
+// the notches turned (away from the user is larger), within the font sizes
+// the box takes.
 // True when it changed: the caller applies the font.
 bool ZoomFontSize(BoxMouseState& state, int& fontSize, WPARAM wParam, int shiftState);

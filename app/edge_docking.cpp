@@ -92,7 +92,7 @@ void EdgeDocking::Adjust() {
     Apply(action);
 }
 
-void EdgeDocking::Activated() {
+void EdgeDocking::BringBack() {
     if (main_) Apply(MainWindowActivated(Current(), ScreenWidth()));
 }
 
@@ -123,8 +123,20 @@ bool EdgeDocking::Moved() {
     if (!main_ || !dragging_) return false;
     POINT cursor;
     GetCursorPos(&cursor);
+    return UserMove(RectOf(main_), cursor);
+}
+
+bool EdgeDocking::DraggedTo(POINT topLeft, POINT cursor) {
+    if (!main_) return false;
+    WindowRect rect = RectOf(main_);
+    rect.Left = topLeft.x;
+    rect.Top = topLeft.y;
+    return UserMove(rect, cursor);
+}
+
+bool EdgeDocking::UserMove(WindowRect rect, POINT cursor) {
     const EdgeDockMove move =
-        EdgeDockCheck(RectOf(main_), {cursor.x, cursor.y}, ScreenWidth(), GetSystemMetrics(SM_CYSCREEN));
+        EdgeDockCheck(rect, {cursor.x, cursor.y}, ScreenWidth(), GetSystemMetrics(SM_CYSCREEN));
     EdgeAction action;
     action.Rect = move.Rect;
     action.Countdown = countdown_;

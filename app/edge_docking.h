@@ -36,21 +36,29 @@ public:
     void Adjust();
     void HideTick();
     void ShowHide();
-    // Activation: back, and held there for a while.
-    void Activated();
+    // Back, and held there for a while: at activation, at the end of
+    // start-up and on a tray click (neither of which need activate it).
+    void BringBack();
     // Ticks of the edge-hiding timer before a docked window slides out.
     void SetHideCountdown(int ticks) { countdown_ = ticks; }
 
-    // The user's drag of the window, between WM_ENTERSIZEMOVE and
-    // WM_EXITSIZEMOVE; the program's own moves never snap.
+    // The user's drag of the window in the system's move loop, between
+    // WM_ENTERSIZEMOVE and WM_EXITSIZEMOVE; the program's own moves never
+    // snap.
     void BeginDrag() { dragging_ = true; }
     void EndDrag() { dragging_ = false; }
     // The window moved: snaps it during a drag. True when the placement
     // should be remembered.
     bool Moved();
+    // The user's drag by the box with Ctrl: the window goes to `topLeft`,
+    // snapped as in the move loop. True when the placement should be
+    // remembered.
+    bool DraggedTo(POINT topLeft, POINT cursor);
 
 private:
     EdgeWindow Current() const;
+    // Snaps a user's move to `rect` with the cursor at `cursor`.
+    bool UserMove(WindowRect rect, POINT cursor);
     void Apply(const EdgeAction& action);
 
     HWND window_ = nullptr;

@@ -4,6 +4,13 @@
 
 #include "gbk_codec.h"
 
+namespace {
+
+// Characters the control lays out in about a tenth of a second.
+constexpr size_t kLargeTextUnits = 64 * 1024;
+
+}  // namespace
+
 std::wstring EditBoxAdapter::WideText() const {
     const int length = GetWindowTextLengthW(edit_);
     if (length <= 0) return std::wstring();
@@ -26,7 +33,23 @@ void EditBoxAdapter::SelectBytes(const std::string& gbk, TextPos start, TextPos 
     end = std::clamp<TextPos>(end, start, size);
     const TextPos from = UnitOf(gbk, start);
     const TextPos to = UnitOf(gbk, end);
-    SendMessageW(edit_, EM_SETSEL, static_cast<WPARAM>(from), static_cast<LPARAM>(to));
+    // Wine's control works out the caret's place anew for every selection
+    // and scroll, at a cost that grows with the square of the line's length
+    // before the caret: a caret put where it already is costs nothing, and
+    // the scroll waits until the scope's last move (a replacement scrolls
+    // by itself). A selection keeps its direction, so only an empty one is
+    // known to be unchanged.
+    DWORD now, nowEnd;
+    UnitSelection(now, nowEnd);
+    if (from != to || static_cast<TextPos>(now) != from || static_cast<TextPos>(nowEnd) != to)
+        SendMessageW(edit_, EM_SETSEL, static_cast<WPARAM>(from), static_cast<LPARAM>(to));
+    scrollPending_ = true;
+    if (reuseDepth_ == 0) ScrollToCaret();
+}
+
+void EditBoxAdapter::ScrollToCaret() {
+    if (!scrollPending_) return;
+    scrollPending_ = false;
     SendMessageW(edit_, EM_SCROLLCARET, 0, 0);
 }
 
@@ -76,17 +99,22 @@ void EditBoxAdapter::SetText(const std::string& text) {
     while (prefix < shorter && now[prefix] == wanted[prefix]) ++prefix;
     size_t suffix = 0;
     while (suffix < shorter - prefix && now[now.size() - 1 - suffix] == wanted[wanted.size() - 1 - suffix]) ++suffix;
+    const std::wstring replacement = wanted.substr(prefix, wanted.size() - prefix - suffix);
+    // An opened file, a drop or the backup: laying it out takes seconds.
+    const bool large = replacement.size() >= kLargeTextUnits;
+    const HCURSOR cursor = large ? SetCursor(LoadCursorW(nullptr, IDC_WAIT)) : nullptr;
     writing_ = wholeWrite_ = true;
     SendMessageW(edit_, EM_SETSEL, prefix, now.size() - suffix);
-    SendMessageW(edit_, EM_REPLACESEL, FALSE,
-                 reinterpret_cast<LPARAM>(wanted.substr(prefix, wanted.size() - prefix - suffix).c_str()));
+    SendMessageW(edit_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(replacement.c_str()));
     if (static_cast<size_t>(GetWindowTextLengthW(edit_)) != wanted.size()) SetWindowTextW(edit_, wanted.c_str());
     writing_ = wholeWrite_ = false;
+    if (large) SetCursor(cursor);
     // As after any whole-text write: the caret at the start, the text
     // marked as changed (a later "save changes?" question must come). The
     // view is not scrolled there: nearly every caller puts the caret
     // somewhere next, and scrolling twice redraws the box twice.
     SendMessageW(edit_, EM_SETSEL, 0, 0);
+    scrollPending_ = false;
     SendMessageW(edit_, EM_SETMODIFY, TRUE, 0);
     if (reuseDepth_ > 0) SetCache(text);
     if (textChanged_) textChanged_();
@@ -148,6 +176,8 @@ void EditBoxAdapter::ReplaceSelection(const std::string& text) {
     }
     ++writeCount_;
     writing_ = true;
+    // The control scrolls to the caret behind the new text itself.
+    scrollPending_ = false;
     SendMessageW(edit_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(wide.c_str()));
     writing_ = false;
     // A control that refused the text (out of memory) must not leave the

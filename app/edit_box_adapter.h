@@ -25,11 +25,14 @@ public:
     // and kept current by the adapter's own writes: one evaluation asks for
     // it many times, and a long text costs a conversion every time. Only
     // code that changes the box through this adapter may run in a scope.
+    // The view follows the caret once, when the scope ends.
     class TextReuseScope {
     public:
         explicit TextReuseScope(EditBoxAdapter& box) : box_(box) { ++box_.reuseDepth_; }
         ~TextReuseScope() {
-            if (--box_.reuseDepth_ == 0) box_.SetCache(std::nullopt);
+            if (--box_.reuseDepth_ > 0) return;
+            box_.SetCache(std::nullopt);
+            box_.ScrollToCaret();
         }
         TextReuseScope(const TextReuseScope&) = delete;
         TextReuseScope& operator=(const TextReuseScope&) = delete;
@@ -69,6 +72,8 @@ private:
     void UnitSelection(DWORD& start, DWORD& end) const;
     // Selects the bytes [start, end) of `gbk`, the control's current text.
     void SelectBytes(const std::string& gbk, TextPos start, TextPos end);
+    // Scrolls the caret into view when a selection asked for it.
+    void ScrollToCaret();
 
     // The control's text in GBK: from the cache inside a scope.
     const std::string& CurrentText() const;
@@ -84,5 +89,6 @@ private:
     mutable std::optional<std::string> cache_;
     mutable UnitByteMark mark_;  // a matching pair of positions in cache_
     unsigned writeCount_ = 0;
+    bool scrollPending_ = false;
     mutable std::string uncached_;
 };

@@ -90,7 +90,7 @@ LRESULT ExpressionBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, boo
         return result;
     }
     case WM_MOUSEMOVE: {
-        BoxMouseMove(mouse_, box_, GetParent(box_), lParam, CurrentShiftState());
+        if (const auto drag = BoxMouseMove(mouse_, box_, lParam, CurrentShiftState())) host_.DragWindow(*drag);
         const LRESULT result = original();
         // Only a held button moves the caret.
         if (wParam & MK_LBUTTON) host_.ShowCaretPosition();

@@ -21,6 +21,8 @@ public:
     virtual void ShowCaretPosition() = 0;
     // Settings::FontSize changed (Ctrl with the wheel): build the font anew.
     virtual void FontSizeChanged() = 0;
+    // The user drags the main window by the box with Ctrl held.
+    virtual void DragWindow(const BoxDrag& drag) = 0;
 
 protected:
     ~ExpressionBoxHost() = default;

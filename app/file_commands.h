@@ -30,8 +30,8 @@ public:
     virtual HWND FileBoxControl() = 0;
     // The window's caption names the file (the window may hide its caption).
     virtual void SetFileCaption(const std::wstring& caption) = 0;
-    // Destroys the main window without the close query; the exit save runs
-    // on destroy.
+    // Ends the program without the close query, once the command has
+    // returned; the exit save runs on the way.
     virtual void EndProgram() = 0;
 };
 

@@ -13,7 +13,7 @@ public:
     TextBox& FileBox() override { return *window_.boxText_; }
     HWND FileBoxControl() override { return window_.box_.Handle(); }
     void SetFileCaption(const std::wstring& caption) override { window_.SetCaption(caption); }
-    void EndProgram() override { DestroyWindow(window_.Handle()); }
+    void EndProgram() override { window_.PostEnd(); }
 
 private:
     MainWindow& window_;

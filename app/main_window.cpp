@@ -79,6 +79,9 @@ StartResult MainWindow::Create(HINSTANCE instance, const std::wstring& programFo
     MessageLoop::ForThisThread().AddFilter(*this);
     const StartResult result = MainWindowCreated();
     running_ = result == StartResult::Running;
+    // Start-up's own writes are no user action and fail quietly; from now
+    // on every failed write is told.
+    if (running_) settingsFile_->SetFailureHandler([this] { SettingsWriteFailed(); });
     if (!running_) {
         // A second instance ends here, never shown and without a trace.
         endsProgram_ = false;
@@ -178,6 +181,10 @@ void MainWindow::RememberPlacement() {
     settings_.WindowState = static_cast<int>(maximised ? WindowState::Maximised : WindowState::Normal);
 }
 
+void MainWindow::DragWindow(const BoxDrag& drag) {
+    if (edge_.DraggedTo(drag.WindowTopLeft, drag.Cursor)) RememberPlacement();
+}
+
 void MainWindow::ApplyBars() {
     const HWND window = Handle();
     ShowWindow(status_, settings_.StatusBarVisible ? SW_SHOWNA : SW_HIDE);
@@ -186,15 +193,17 @@ void MainWindow::ApplyBars() {
 
     LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
     LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
-    constexpr LONG_PTR titleParts = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+    // Without the title bar a narrow, empty tool-window caption stays, so
+    // that the window can still be dragged; only the control box goes.
+    constexpr LONG_PTR controlBox = WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
     if (settings_.TitleBarVisible) {
-        style |= titleParts;
+        style |= controlBox;
         exStyle &= ~static_cast<LONG_PTR>(WS_EX_TOOLWINDOW);
     } else {
-        style &= ~titleParts;
+        style &= ~controlBox;
         exStyle |= WS_EX_TOOLWINDOW;
     }
-    style |= WS_THICKFRAME;
+    style |= WS_CAPTION | WS_THICKFRAME;
     SetWindowLongPtrW(window, GWL_STYLE, style);
     SetWindowLongPtrW(window, GWL_EXSTYLE, exStyle);
     SetWindowTextW(window, settings_.TitleBarVisible ? caption_.c_str() : L"");
@@ -221,6 +230,7 @@ void MainWindow::FullScreen() {
 
 void MainWindow::BoxTextChanged() {
     if (!textChanged_) return;
+    const HandlerScope handling(*this);
     EditBoxAdapter::TextReuseScope reuse(*boxText_);
     textChanged_->TextChangedHandler();
 }
@@ -249,12 +259,15 @@ void MainWindow::Redo() {
 
 void MainWindow::ShowCaretPosition() {
     // One read of the text for both the text and the caret.
+    const HandlerScope handling(*this);
     EditBoxAdapter::TextReuseScope reuse(*boxText_);
     if (const auto shown = CaretPositionText(boxText_->Text(), boxText_->SelectionStart()))
         statusText_->SetPartText(StatusPart::Caret, *shown);
 }
 
 void MainWindow::ShowBoxContextMenu() {
+    // The menu's loop dispatches other messages meanwhile.
+    const HandlerScope handling(*this);
     RefreshMenus();
     POINT at;
     GetCursorPos(&at);
@@ -273,6 +286,7 @@ bool MainWindow::PreTranslateMessage(const MSG& message) {
     const HACCEL accelerators = commands_.Accelerators();
     if (accelerators && TranslateAcceleratorW(Handle(), accelerators, const_cast<MSG*>(&message))) return true;
     if (message.hwnd == box && message.message == WM_KEYDOWN && keys_) {
+        const HandlerScope handling(*this);
         EditBoxAdapter::TextReuseScope reuse(*boxText_);
         return keys_->KeyDownHandler(static_cast<unsigned>(message.wParam), CurrentShiftState());
     }
@@ -280,14 +294,23 @@ bool MainWindow::PreTranslateMessage(const MSG& message) {
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    {
+        const HandlerScope handling(*this);
+        LRESULT result = 0;
+        if (Dispatch(message, wParam, lParam, result)) return result;
+    }
+    return Window::HandleMessage(message, wParam, lParam);
+}
+
+bool MainWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     const HWND box = box_.Handle();
     switch (message) {
     case WM_SIZE:
         if (box && status_) LayoutMainWindow();
-        return 0;
+        return true;
     case WM_SETFOCUS:
         if (box) SetFocus(box);
-        return 0;
+        return true;
     case WM_ENTERSIZEMOVE:
         edge_.BeginDrag();
         break;
@@ -298,7 +321,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (edge_.Moved()) RememberPlacement();
         break;
     case WM_ACTIVATE:
-        if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam)) edge_.Activated();
+        if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam)) edge_.BringBack();
         break;
     case WM_COMMAND:
         if (box && reinterpret_cast<HWND>(lParam) == box) {
@@ -309,16 +332,17 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         } else if (lParam == 0) {
             RunCommand(LOWORD(wParam));
         }
-        return 0;
+        return true;
     case WM_INITMENUPOPUP:
         commands_.UpdateMenu(reinterpret_cast<HMENU>(wParam));
-        return 0;
+        return true;
     case WM_CTLCOLOREDIT:
         if (box && reinterpret_cast<HWND>(lParam) == box && boxBrush_) {
             const HDC dc = reinterpret_cast<HDC>(wParam);
             SetTextColor(dc, MaskColour(settings_.FontColour));
             SetBkColor(dc, MaskColour(boxPaintColour_));
-            return reinterpret_cast<LRESULT>(boxBrush_);
+            result = reinterpret_cast<LRESULT>(boxBrush_);
+            return true;
         }
         break;
     case WM_TIMER:
@@ -328,16 +352,22 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         if (wParam == kEdgeHideTimerId) edge_.HideTick();
         if (wParam == kClockTimerId) ClockTick();
-        return 0;
+        return true;
     case WM_HOTKEY:
         if (static_cast<int>(wParam) == edge_.ShowHideHotKeyId()) edge_.ShowHide();
-        return 0;
+        return true;
     case kTrayMessage:
         OnTrayEvent(lParam);
-        return 0;
+        return true;
     case WM_CLOSE:
-        if (!CloseQuery()) return 0;
-        break;
+        if (CloseQuery()) EndWhenIdle();
+        return true;
+    case kEndMessage:
+        EndWhenIdle();
+        return true;
+    case kWriteFailedMessage:
+        ReportWriteFailure();
+        return true;
     case WM_NOTIFY: {
         const auto* note = reinterpret_cast<const NMHDR*>(lParam);
         // A click refreshes the caret's line, a double click clears the box.
@@ -345,27 +375,30 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (note->hwndFrom == status_ && note->code == NM_CLICK) RunCommand(IDM_REFRESH_LINE);
         // A right click opens or closes the virtual keyboard.
         if (note->hwndFrom == status_ && note->code == NM_RCLICK) keyboard_->ToggleVirtualKeyboard();
-        return 0;
+        return true;
     }
     case WM_ENDSESSION:
         // A log-off ends the process without destroying the window.
         if (wParam && running_) exitSave_.Run(*settingsFile_, *fileStore_, settings_, *boxText_);
-        return 0;
+        return true;
     case WM_DESTROY:
+        // Saved on the way out already, unless destroyed some other way.
         if (running_) exitSave_.Run(*settingsFile_, *fileStore_, settings_, *boxText_);
         dropTarget_.Revoke();
         tray_.Remove();
         edge_.UnregisterShowHideHotKey();
         if (endsProgram_) PostQuitMessage(0);
-        return 0;
+        return true;
     case WM_NCDESTROY:
-        Release();
+        // The menu bar goes with the window.
+        if (GetMenu(Handle()) == mainMenu_) mainMenu_ = nullptr;
+        releasePending_ = true;
         status_ = nullptr;
         break;
     default:
         break;
     }
-    return Window::HandleMessage(message, wParam, lParam);
+    return false;
 }
 
 void MainWindow::Release() {

@@ -90,7 +90,11 @@ public:
     int ShowHideHotKeyId() const { return edge_.ShowHideHotKeyId(); }
 
 private:
+    // Every handler of the window runs inside a HandlerScope; what is left
+    // to default handling runs after it.
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // True when handled, with its `result`.
+    bool Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     // The message loop's look at a message before TranslateMessage: menu
     // shortcuts, and key-downs the box handlers consume (a consumed key-down
     // must not be translated into a character). True when handled.
@@ -109,7 +113,8 @@ private:
     void ApplyWordWrap();
     void InstallSubclassing();
     void ApplyKeepOnTop();
-    void RestoreContent();
+    // False when the backup was too large to restore: the box is cleared.
+    bool RestoreContent();
     void SetCompatCopyVisible(bool visible);
 
     // Controls, layout and bars (main_window.cpp).
@@ -135,6 +140,7 @@ private:
 
     // ExpressionBoxHost.
     void ShowBoxContextMenu() override;
+    void DragWindow(const BoxDrag& drag) override;
     // TextChangedHost and ExpressionBoxHost.
     void ShowCaretPosition() override;
     void RecordUndoSnapshot() override;
@@ -189,8 +195,41 @@ private:
     void CreateFind();
     friend class FindEffects;
 
-    // Everything the window owns beyond the handles; freed at WM_NCDESTROY.
+    // Everything the window owns beyond the handles; freed once the window
+    // is destroyed and no handler of it is running.
     void Release();
+
+    // A handler of the window on the stack: a command, a message, a key, a
+    // menu. The window may be destroyed meanwhile (by a modal loop's
+    // message, by the system): what it owns is released only when the
+    // outermost handler ends, so none finds its objects freed under it.
+    class HandlerScope {
+    public:
+        explicit HandlerScope(MainWindow& window) : window_(window) { ++window_.handlerDepth_; }
+        ~HandlerScope() {
+            if (--window_.handlerDepth_ == 0) window_.AfterHandlers();
+        }
+        HandlerScope(const HandlerScope&) = delete;
+        HandlerScope& operator=(const HandlerScope&) = delete;
+
+    private:
+        MainWindow& window_;
+    };
+    friend class HandlerScope;
+
+    // Ending the program (main_window_ending.cpp). The quit commands post
+    // the end; it runs only as the one handler on the stack, so nothing that
+    // asked for it is still running when the window goes.
+    void PostEnd();
+    void EndWhenIdle();
+    // The exit save on the way out; when the backup of the text fails the
+    // user chooses, and false keeps the window with its text.
+    bool SaveBeforeEnd();
+    // What the outermost handler left: the release, the end, a report.
+    void AfterHandlers();
+    // A write of the settings file failed: one message per user action.
+    void SettingsWriteFailed();
+    void ReportWriteFailure();
 
     Settings settings_;
     EngineState state_;
@@ -202,6 +241,11 @@ private:
     bool fullScreenKeyOn_ = false;  // the full-screen key's state, checked in 视图
     bool running_ = false;          // set up in full: a second instance's window never saves
     bool escCloses_ = false;        // Esc asks the window to close; set by the options only
+    int handlerDepth_ = 0;          // HandlerScopes on the stack
+    bool releasePending_ = false;   // destroyed: release when the handlers are done
+    bool endPending_ = false;       // the end was asked while other handlers ran
+    bool writeFailurePending_ = false;  // a settings write failed, not reported yet
+    bool reportPosted_ = false;         // kWriteFailedMessage is on its way
 
     ExpressionBox box_{*this};
     HWND status_ = nullptr;

@@ -48,7 +48,7 @@ void MainWindow::BringBack() {
     // Topmost for a moment brings it to the front, then as the setting says.
     SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     SetWindowPos(window, settings_.KeepOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    edge_.Adjust();
+    edge_.BringBack();
     FocusBox();
 }
 

@@ -49,8 +49,8 @@ void MainWindow::BuildCommands() {
     t.Add(IDM_SAVE, CtrlKey('S'), [this] { files_->SaveCommand(); });
     t.Add(IDM_SAVE_AS, {}, [this] { files_->SaveAsCommand(); });
     t.Add(IDM_PRINT, CtrlKey('P'), thenFocus([this] { PrintExpressions(Handle(), boxText_->Text()); }));
-    // Asks about unsaved changes, then goes without the close question; the
-    // exit save runs as the window goes.
+    // Asks about unsaved changes, then goes without the close question,
+    // through the exit save.
     t.Add(IDM_EXIT, CtrlKey('Q'), [this] { files_->ExitCommand(); });
 
     // 编辑.
@@ -111,7 +111,7 @@ void MainWindow::BuildCommands() {
 
     // 托盘菜单.
     t.Add(IDM_TRAY_OPEN, {}, [this] { BringBack(); });
-    t.Add(IDM_TRAY_EXIT, {}, [this] { DestroyWindow(Handle()); });
+    t.Add(IDM_TRAY_EXIT, {}, [this] { PostEnd(); });
 
     // 其他, 设置, 关于: the windows not built yet are greyed.
     t.Add(IDM_FIND_REPLACE, CtrlKey('F'), [this] { findWindow_->Open(); });
@@ -155,6 +155,7 @@ void MainWindow::ResetSettingsCommand() {
     WindowResetHost host(Handle(), *skin_, edge_);
     const std::optional<ResetLive> live = ResetSettings(settings_, *fileStore_, ProgramResetFiles(), host);
     if (!live) return;
+    if (!live->FilesDeleted) SettingsWriteFailed();
     ApplyFont();
     SetWindowPos(Handle(), nullptr, live->Left, live->Top, live->Width, live->Height, SWP_NOZORDER | SWP_NOACTIVATE);
     // Painted white while the setting keeps its colour.
@@ -163,9 +164,11 @@ void MainWindow::ResetSettingsCommand() {
 }
 
 void MainWindow::RunCommand(UINT id) {
+    // Inside the message's HandlerScope, which keeps the box's adapter.
     EditBoxAdapter::TextReuseScope reuse(*boxText_);
     commands_.Run(id);
-    RefreshMenus();
+    // A window destroyed meanwhile has no menus left to refresh.
+    if (Handle()) RefreshMenus();
 }
 
 void MainWindow::RefreshMenus() {

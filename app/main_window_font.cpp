@@ -5,6 +5,7 @@
 #include <commdlg.h>
 
 #include <algorithm>
+#include <cwchar>
 
 #include "effective_values.h"
 #include "gbk_codec.h"
@@ -45,12 +46,17 @@ void MainWindow::ApplyFont() {
 
 void MainWindow::FontCommand() {
     LOGFONTW face = BoxLogFont();
+    // A vertical face ("@" and a name) is not offered: the dialog opens on
+    // its upright face.
+    if (face.lfFaceName[0] == L'@') wmemmove(face.lfFaceName, face.lfFaceName + 1, LF_FACESIZE - 1);
     CHOOSEFONTW choose = {};
     choose.lStructSize = sizeof choose;
     choose.hwndOwner = Handle();
     choose.lpLogFont = &face;
     choose.rgbColors = MaskColour(settings_.FontColour);
-    choose.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
+    choose.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT | CF_LIMITSIZE | CF_NOVERTFONTS;
+    choose.nSizeMin = kSmallestFontSize;
+    choose.nSizeMax = kLargestFontSize;
     // Cancelled: nothing changes.
     if (!ChooseFontW(&choose)) return;
     settings_.FontBold = face.lfWeight >= FW_BOLD;

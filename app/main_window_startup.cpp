@@ -24,6 +24,8 @@
 
 StartResult MainWindow::MainWindowCreated() {
     SettingsFile& file = *settingsFile_;
+    // Every step below reads its keys from one read of the file.
+    SettingsFile::ReadOnceScope readOnce(file);
     // 1. Placement with the off-screen fallback; 2. the bars.
     ReadPlacementKeys(file, settings_);
     PlaceWindow();
@@ -62,7 +64,7 @@ StartResult MainWindow::MainWindowCreated() {
     InstallSubclassing();
     dropTarget_.Register(Handle(), *boxDrop_);
     ApplyKeepOnTop();
-    RestoreContent();
+    const bool backupRestored = RestoreContent();
 
     // The text start-up put in is nobody's unsaved change.
     SendMessageW(box_.Handle(), EM_SETMODIFY, FALSE, 0);
@@ -77,11 +79,12 @@ StartResult MainWindow::MainWindowCreated() {
     edge_.SetEdgeHideTimer(Handle(), settings_);
     SetCompatCopyVisible(settings_.MulDivSymbols);
 
-    // 23. Modes; 24. ready message; 25. a window left slid out comes back.
+    // 23. Modes; 24. ready message; 25. a window left slid out comes back
+    // and stays a while.
     UpdateRealtimeMenus();
     UpdateModeStatus();
-    statusText_->SetPartText(StatusPart::Message, msg::kStartupReady);
-    edge_.Adjust();
+    statusText_->SetPartText(StatusPart::Message, backupRestored ? msg::kStartupReady : msg::kBackupTooLarge);
+    edge_.BringBack();
     return StartResult::Running;
 }
 
@@ -137,7 +140,7 @@ void MainWindow::ApplyKeepOnTop() {
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void MainWindow::RestoreContent() {
+bool MainWindow::RestoreContent() {
     if (settings_.RememberContent) {
         // Taken as text up to its first zero byte; a file that cannot be
         // read gives the cleared box.
@@ -151,10 +154,15 @@ void MainWindow::RestoreContent() {
                 std::clamp<std::int64_t>(settings_.SavedCaret, 0, static_cast<std::int64_t>(backup.size())));
             boxText_->SetSelectionLength(0);
             boxText_->SetSelectionStart(caret);
-            return;
+            return true;
         }
         ClearBox(*boxText_);
-        return;
+        if (file.Outcome != ReadOutcome::TooLarge) return true;
+        // The backup stays as it is until the user puts something else in
+        // the box: the exit save would otherwise replace it with this one.
+        exitSave_.KeepBackupWhileBoxHolds(boxText_->Text());
+        return false;
     }
     if (boxText_->Text().empty()) ClearBox(*boxText_);
+    return true;
 }

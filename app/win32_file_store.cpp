@@ -9,7 +9,7 @@
 std::wstring Win32FileStore::WidePath(const std::string& gbkPath) const { return folder_ + GbkToWide(gbkPath); }
 
 std::optional<std::string> Win32FileStore::ReadAll(const std::string& gbkPath) {
-    ReadResult file = ReadWholeFile(WidePath(gbkPath), programfiles::kLargestReadableFile);
+    ReadResult file = ReadWholeFile(WidePath(gbkPath), programfiles::kLargestSettingsFile);
     if (file.Outcome != ReadOutcome::Ok) return std::nullopt;
     return std::move(file.Bytes);
 }

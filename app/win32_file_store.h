@@ -14,7 +14,7 @@ public:
     // Without a folder the GBK names are whole paths.
     explicit Win32FileStore(std::wstring folder = std::wstring()) : folder_(std::move(folder)) {}
 
-    // Files over the program's size limit count as unreadable.
+    // Files over the settings file's size limit count as unreadable.
     std::optional<std::string> ReadAll(const std::string& gbkPath) override;
     bool Exists(const std::string& gbkPath) override;
     // WriteFileAtomically: a new temporary written in full, flushed and moved

@@ -11,3 +11,5 @@ constexpr UINT_PTR kEdgeHideTimerId = 2;   // 边缘隐藏
 constexpr UINT_PTR kClockTimerId = 3;      // 时间
 
 constexpr UINT kTrayMessage = WM_APP + 1;
+constexpr UINT kEndMessage = WM_APP + 2;          // the quit commands' end of the program
+constexpr UINT kWriteFailedMessage = WM_APP + 3;  // reports a failed settings write

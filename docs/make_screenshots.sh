@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots: Numerel under Wine on a private Xvfb
-# screen, with two skins and the appearance window, cropped to PNG files in
-# docs/. Needs what test.sh installs, and xdotool for the one key press.
+# screen, in several skins, with a menu open or the appearance window shown,
+# cropped to PNG files in docs/. Needs what test.sh installs; the key presses
+# come from docs/press_keys.c, built here with the cross compiler.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -12,6 +13,8 @@ build=$root/build/windows
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$(wine_session_toolchain "$NUMEREL_WIN_ARCH")" >/dev/null
 cmake --build "$build" -j"$(nproc)" --target Numerel >/dev/null
+press_keys=$build/press_keys.exe
+"$NUMEREL_WIN_ARCH-w64-mingw32-gcc" -O1 -o "$press_keys" docs/press_keys.c
 
 screen=$(mktemp -d)
 trap 'wine_session_stop; rm -rf "$screen"' EXIT
@@ -21,7 +24,7 @@ wine_session_prefix "$root/build/wineprefix-shots" unmanaged
 
 # One program folder per picture: its settings and a text to show.
 shot() {
-  local name=$1 skin=$2 appearance=$3
+  local name=$1 skin=$2 keys=$3
   local folder="$WINEPREFIX/drive_c/numerel-$name"
   rm -rf "$folder"
   mkdir -p "$folder/Numerin运行文件"
@@ -32,18 +35,20 @@ shot() {
     iconv -f UTF-8 -t GBK >"$folder/Numerin运行文件/Numerin备份文件.txt"
   "$NUMEREL_WINE" "$folder/Numerel.exe" >/dev/null 2>&1 &
   sleep 6
-  if [ "$appearance" = 1 ]; then
-    xdotool key ctrl+u
-    sleep 3
-  fi
-  # The main window as placed above: 760 × 460 at (20, 20).
-  python3 docs/xwd_to_png.py "$screen/Xvfb_screen0" "docs/$name.png" 20 20 760 460
+  # shellcheck disable=SC2086 # the keys are separate words
+  [ -n "$keys" ] && "$NUMEREL_WINE" "$press_keys" $keys >/dev/null 2>&1 &
+  sleep 4
+  # The main window as placed above, 760 × 460 at (20, 20), with room for
+  # what opens over it.
+  python3 docs/xwd_to_png.py "$screen/Xvfb_screen0" "docs/$name.png" 20 20 800 500
   wineserver -k || true
   sleep 1
   wine_session_prefix "$root/build/wineprefix-shots" unmanaged
 }
 
-shot screenshot-skin8 8 0
-shot screenshot-skin21 21 0
-shot screenshot-appearance 8 1
+shot screenshot-skin8-menu 8 alt+e
+shot screenshot-skin21-menu 21 alt+s
+shot screenshot-skin5-menu 5 alt+k
+shot screenshot-skin31-appearance 31 ctrl+u
+shot screenshot-skin8-appearance 8 ctrl+u
 echo "docs/screenshot-*.png written"

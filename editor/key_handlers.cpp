@@ -1,7 +1,6 @@
 #include "key_handlers.h"
 
-#include <algorithm>
-
+#include "effective_values.h"
 #include "engine.h"
 #include "messages.h"
 #include "number_rules.h"
@@ -79,14 +78,12 @@ bool KeyHandlers::CtrlKey(unsigned key) {
         // Only for this run: the settings file keeps its value.
         settings_.Precision = static_cast<int>(key - vk::kDigit0);
         host_.UpdateModeStatus();
-    } else if (key == vk::kMinus) {
-        if (settings_.FontSize > 1) {
-            settings_.FontSize = std::max(1, settings_.FontSize - 2);
+    } else if (key == vk::kMinus || key == vk::kEquals) {
+        const int size = StepFontSize(settings_.FontSize, key == vk::kEquals ? 2 : -2);
+        if (size != settings_.FontSize) {
+            settings_.FontSize = size;
             host_.FontSizeChanged();
         }
-    } else if (key == vk::kEquals) {
-        settings_.FontSize += 2;
-        host_.FontSizeChanged();
     }
     // Every other Ctrl key too: menu shortcuts reach their commands through
     // the menu, and Ctrl+arrows must not move the caret.

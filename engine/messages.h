@@ -46,7 +46,15 @@ inline constexpr const char* kRefreshFailed = "  [提示]_刷新失败,表达式
 
 // Window side.
 inline constexpr const char* kStartupReady = " [提示]_初始化完毕，请输入表达式!";
+inline constexpr const char* kBackupTooLarge = " [提示]_备份文本过大，未能恢复";
 inline constexpr const char* kTimingPrefix = "  [运算完成]_用时 ";
 inline constexpr const char* kTimingSuffix = " 秒";
+
+// Message boxes of the main window: the settings file or the backup of the
+// text could not be written.
+inline constexpr const char* kSettingsWriteFailed = "保存设置失败！";
+inline constexpr const char* kErrorCaption = "错误";
+inline constexpr const char* kBackupFailedQuestion = "备份文本失败，仍要退出吗？";
+inline constexpr const char* kWarningCaption = "警告";
 
 }  // namespace msg

@@ -67,7 +67,7 @@ public:
     // Replaces the file whole; false leaves the old file as it was.
     virtual bool WriteDocument(const std::wstring& path, const std::string& bytes) = 0;
     virtual void ShowError(FileError error) = 0;
-    // Destroys the main window; the exit save runs there.
+    // Ends the program once the command is done; the exit save runs on the way.
     virtual void EndProgram() = 0;
 };
 

@@ -2,6 +2,7 @@
 // file may hold outside the range the program itself writes.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -24,7 +25,14 @@ inline int EffectiveUndoDepth(int depth) {
     return depth > 500 ? 500 : depth;
 }
 
-inline int EffectiveFontSize(int points) { return points < 1 ? 1 : points; }
+inline int EffectiveFontSize(int points) { return std::clamp(points, kSmallestFontSize, kLargestFontSize); }
+
+// The font size `step` points larger (smaller when negative), held to the
+// same range; no sum overflows.
+inline int StepFontSize(int points, int step) {
+    const std::int64_t wanted = std::int64_t{points} + step;
+    return static_cast<int>(std::clamp<std::int64_t>(wanted, kSmallestFontSize, kLargestFontSize));
+}
 
 // The face name cut to the 31 characters a LOGFONTW holds before its NUL
 // (each GBK character becomes one UTF-16 unit); a two-byte character is

@@ -27,9 +27,11 @@ std::vector<SettingText> ExitSaveKeys(const Settings& settings, std::int64_t car
     return texts;
 }
 
-void SaveSettingsAtExit(SettingsFile& file, FileStore& store, const std::string& backupPath,
-                        const Settings& settings, const ExitSnapshot& box) {
+ExitSaveResult SaveSettingsAtExit(SettingsFile& file, FileStore& store, const std::string& backupPath,
+                                  const Settings& settings, const ExitSnapshot& box) {
+    ExitSaveResult result;
     if (!store.Exists(file.Path())) file.CreateFolder();
-    file.WriteAll(ExitSaveKeys(settings, box.Caret));
-    if (settings.RememberContent) store.ReplaceAtomically(backupPath, box.BoxText);
+    result.SettingsSaved = file.WriteAll(ExitSaveKeys(settings, box.Caret));
+    if (settings.RememberContent) result.BackupSaved = store.ReplaceAtomically(backupPath, box.BoxText);
+    return result;
 }

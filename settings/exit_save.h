@@ -25,14 +25,18 @@ struct ExitSnapshot {
 // `settings.RunCount` (held at the largest 64-bit value).
 std::vector<SettingText> ExitSaveKeys(const Settings& settings, std::int64_t caret);
 
+// What the exit save could not write.
+struct ExitSaveResult {
+    bool SettingsSaved = true;
+    bool BackupSaved = true;  // also when 退出保存 is off and nothing was backed up
+};
+
 // Makes the settings file's folder when the file is missing (the only place
 // the folder is made), writes ExitSaveKeys in one replace of the file, then,
 // while 退出保存 is on, replaces the file at `backupPath` with the box's text
-// in one step. A step that fails is skipped without a message; the others
-// still run, and a failed replace leaves the old file whole.
+// in one step. A step that fails does not stop the others, and a failed
+// replace leaves the old file whole; the result says which failed.
 //
-// The record is not changed. The caller runs it once per program run (the
-// destroy of the main window, or the end of the session when no destroy
-// follows); a second run would write the box's text and caret again.
-void SaveSettingsAtExit(SettingsFile& file, FileStore& store, const std::string& backupPath,
-                        const Settings& settings, const ExitSnapshot& box);
+// The record is not changed, so a second run writes the same keys again.
+ExitSaveResult SaveSettingsAtExit(SettingsFile& file, FileStore& store, const std::string& backupPath,
+                                  const Settings& settings, const ExitSnapshot& box);

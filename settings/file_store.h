@@ -10,7 +10,7 @@ public:
     virtual ~FileStore() = default;
     // The whole file, or nothing when it cannot be read (missing included).
     virtual std::optional<std::string> ReadAll(const std::string& gbkPath) = 0;
-    // Whether the file is there, readable or not.
+    // Whether a file or folder of that name is there, readable or not.
     virtual bool Exists(const std::string& gbkPath) = 0;
     // Replaces the file with `bytes` so that a reader sees either the old
     // file or the new one, never a part; false leaves the old file as it was.

@@ -22,6 +22,8 @@ enum class ReadLimit {
     ZeroOrLessIsDefault,
     // The number is held to the 32-bit range although its field is wider.
     Int32Range,
+    // Held to kSmallestFontSize..kLargestFontSize.
+    FontSizeRange,
 };
 
 struct SettingKey {
@@ -92,7 +94,7 @@ inline constexpr SettingKey kSettingKeys[] = {
     {kFontSection, "字体下划线", &Settings::FontUnderline, ReadLimit::None},
     {kFontSection, "字体名称", &Settings::FontName, ReadLimit::None},
     {kFontSection, "字体颜色", &Settings::FontColour, ReadLimit::None},
-    {kFontSection, "字体大小", &Settings::FontSize, ReadLimit::None},
+    {kFontSection, "字体大小", &Settings::FontSize, ReadLimit::FontSizeRange},
 
     {kBarSection, "状态栏状态", &Settings::StatusBarVisible, ReadLimit::None},
     {kBarSection, "菜单栏状态", &Settings::MenuBarVisible, ReadLimit::None},

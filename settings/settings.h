@@ -10,6 +10,12 @@
 // Also what a depth of 0 or less stands for, when read and when used.
 inline constexpr int kDefaultUndoDepth = 50;
 
+// The box's font sizes in points, from whatever source: the settings file,
+// the font dialog (whose list ends at 72 and which accepts no typed size
+// beyond these) and the keys and wheel that enlarge or shrink it.
+inline constexpr int kSmallestFontSize = 1;
+inline constexpr int kLargestFontSize = 72;
+
 struct Settings {
     // [运行设置]
     int WindowState = 0;             // 窗口状态

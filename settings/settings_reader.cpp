@@ -22,6 +22,8 @@ std::int64_t WithinReadLimit(ReadLimit limit, std::int64_t value, std::int64_t f
         case ReadLimit::Int32Range:
             return std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
                                             std::numeric_limits<std::int32_t>::max());
+        case ReadLimit::FontSizeRange:
+            return std::clamp<std::int64_t>(value, kSmallestFontSize, kLargestFontSize);
     }
     return value;
 }

@@ -41,11 +41,12 @@ ResetLive ApplyResetValues(Settings& settings) {
 std::optional<ResetLive> ResetSettings(Settings& settings, FileStore& store, const ResetFiles& files,
                                        ResetHost& host) {
     if (!host.ConfirmReset()) return std::nullopt;
-    const ResetLive live = ApplyResetValues(settings);
+    ResetLive live = ApplyResetValues(settings);
     host.SetSkinAero();
     host.AdjustSkinAero(kResetSkinAero);
     host.ApplySkin(kResetSkinIndex);
-    for (const std::string* path : {&files.BackupIni, &files.BackupText, &files.SettingsFile}) store.Delete(*path);
+    for (const std::string* path : {&files.BackupIni, &files.BackupText, &files.SettingsFile})
+        live.FilesDeleted = store.Delete(*path) && live.FilesDeleted;
     host.SetEdgeHideCountdown(kResetEdgeHideCountdown);
     return live;
 }

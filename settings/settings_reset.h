@@ -50,6 +50,9 @@ struct ResetLive {
     int Left = 150, Top = 150, Width = 800, Height = 400;
     // The box is painted white; BoxBackColour keeps its value.
     int BoxBackColour = 0xFFFFFF;
+    // False when a file could not be deleted (read-only, held open): its
+    // old values would come back at the next start.
+    bool FilesDeleted = true;
 };
 
 // The reset's values: font, placement, options, skin opacity and effects.

@@ -1,43 +1,102 @@
-# cmake -DOUTPUT=<file> -P make_skins.cmake: the 33 skins as inline RCDATA
-# resources SKIN1..SKIN33 in the skin file format (skin_format.h), from the
-# palette table. RCDATA numbers are 16-bit little-endian words.
+# cmake -DOUTPUT=<file> [-DBYTES_OUTPUT=<file>] -P make_skins.cmake: the 33
+# skins in the skin file format (skin_format.h), from the palette table:
+# OUTPUT gets them as inline RCDATA resources SKIN1..SKIN33 (RCDATA numbers
+# are 16-bit little-endian words), BYTES_OUTPUT as C++ byte lists, one
+# brace-enclosed list a skin, for the native tests.
 include(${CMAKE_CURRENT_LIST_DIR}/palette.cmake)
 list(LENGTH NUMEREL_SKIN_PALETTE count)
 if(NOT count EQUAL 33)
   message(FATAL_ERROR "palette.cmake holds ${count} skins, not 33")
 endif()
 
-set(text "// Made by skinengine/make_skins.cmake from skinengine/palette.cmake.\n")
+# out := `percent` % of colour b over colour a, channel by channel, rounded.
+function(mix out a b percent)
+  set(result 0)
+  foreach(shift 0 8 16)
+    math(EXPR ca "(${a} >> ${shift}) & 0xFF")
+    math(EXPR cb "(${b} >> ${shift}) & 0xFF")
+    math(EXPR c "(${ca} * (100 - ${percent}) + ${cb} * ${percent} + 50) / 100")
+    math(EXPR result "${result} | (${c} << ${shift})")
+  endforeach()
+  set(${out} ${result} PARENT_SCOPE)
+endfunction()
+
+# Every colour of a skin, in the order of SkinColourRole, from its six.
+function(derive out surface text face accent onAccent gradient)
+  mix(inactiveText ${text} ${face} 20)
+  mix(frame ${accent} ${text} 35)
+  mix(separator ${text} ${surface} 70)
+  mix(border ${text} ${face} 55)
+  mix(hot ${face} ${accent} 12)
+  mix(pressed ${face} ${accent} 24)
+  mix(disabled ${text} ${face} 25)
+  mix(track ${face} ${surface} 50)
+  mix(thumb ${text} ${face} 55)
+  set(${out}
+      ${accent} ${onAccent} ${face} ${inactiveText} ${frame}                # caption, frame
+      ${face} ${surface} ${text} ${accent} ${onAccent} ${separator}       # menus
+      ${face} ${border} ${hot} ${pressed} ${text} ${disabled} ${accent}   # buttons, marks
+      ${surface} ${text} ${face} ${text}                                  # dialogs, status bar
+      ${surface} ${face} ${text} ${track} ${thumb} ${gradient}            # tabs, scroll bars
+      PARENT_SCOPE)
+endfunction()
+
+set(rc "// Made by skinengine/make_skins.cmake from skinengine/palette.cmake.\n")
+set(cpp "// Made by skinengine/make_skins.cmake from skinengine/palette.cmake.\n")
 set(index 0)
 foreach(row IN LISTS NUMEREL_SKIN_PALETTE)
   math(EXPR index "${index} + 1")
   set(flags 0)
-  set(colours 0 0 0 0 0 0 0)
-  if(NOT row STREQUAL "system")
-    string(REPLACE " " ";" colours "${row}")
-  else()
+  if(row STREQUAL "system")
     set(flags 1)
+    set(colours)
+    foreach(i RANGE 1 28)
+      list(APPEND colours 0)
+    endforeach()
+  else()
+    string(REPLACE " " ";" chosen "${row}")
+    list(LENGTH chosen n)
+    if(NOT n EQUAL 6)
+      message(FATAL_ERROR "skin ${index}: ${n} colours, not 6")
+    endif()
+    derive(colours ${chosen})
   endif()
   list(LENGTH colours n)
-  if(NOT n EQUAL 7)
-    message(FATAL_ERROR "skin ${index}: ${n} colours, not 7")
-  endif()
-  # ".S" "HE", version 1, flags, 7 colours.
-  set(words 0x532E 0x4548 1 ${flags} 7)
-  math(EXPR sum "0x2E + 0x53 + 0x48 + 0x45 + 1 + ${flags} + 7")
+  # ".SHE", version 2, flags, the colour count, the colours.
+  set(bytes 0x2E 0x53 0x48 0x45 2 0 ${flags} 0 ${n} 0)
   foreach(rgb IN LISTS colours)
     # 0xRRGGBB to the bytes RR GG BB 00 (0x00BBGGRR little-endian).
     math(EXPR r "(${rgb} >> 16) & 0xFF")
     math(EXPR g "(${rgb} >> 8) & 0xFF")
     math(EXPR b "${rgb} & 0xFF")
-    math(EXPR low "${r} + (${g} << 8)" OUTPUT_FORMAT HEXADECIMAL)
-    list(APPEND words ${low} ${b})
-    math(EXPR sum "${sum} + ${r} + ${g} + ${b}")
+    list(APPEND bytes ${r} ${g} ${b} 0)
   endforeach()
-  math(EXPR sum "${sum} & 0xFFFF" OUTPUT_FORMAT HEXADECIMAL)
-  list(APPEND words ${sum})
+  set(sum 0)
+  foreach(byte IN LISTS bytes)
+    math(EXPR sum "${sum} + ${byte}")
+  endforeach()
+  math(EXPR low "${sum} & 0xFF")
+  math(EXPR high "(${sum} >> 8) & 0xFF")
+  list(APPEND bytes ${low} ${high})
+  # Pairs of bytes as RCDATA words.
+  set(words)
+  list(LENGTH bytes total)
+  math(EXPR last "${total} - 1")
+  foreach(i RANGE 0 ${last} 2)
+    math(EXPR j "${i} + 1")
+    list(GET bytes ${i} lo)
+    list(GET bytes ${j} hi)
+    math(EXPR word "${lo} + (${hi} << 8)" OUTPUT_FORMAT HEXADECIMAL)
+    list(APPEND words ${word})
+  endforeach()
   list(JOIN words ", " joined)
-  string(APPEND text "SKIN${index} RCDATA\nBEGIN\n  ${joined}\nEND\n")
+  string(APPEND rc "SKIN${index} RCDATA\nBEGIN\n  ${joined}\nEND\n")
+  list(JOIN bytes ", " joined)
+  string(APPEND cpp "{${joined}},\n")
 endforeach()
-file(WRITE ${OUTPUT}.new "${text}")
+file(WRITE ${OUTPUT}.new "${rc}")
 file(COPY_FILE ${OUTPUT}.new ${OUTPUT} ONLY_IF_DIFFERENT)
+if(BYTES_OUTPUT)
+  file(WRITE ${BYTES_OUTPUT}.new "${cpp}")
+  file(COPY_FILE ${BYTES_OUTPUT}.new ${BYTES_OUTPUT} ONLY_IF_DIFFERENT)
+endif()

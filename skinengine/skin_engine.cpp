@@ -1,9 +1,12 @@
 // SkinH_EL.dll: the program's own skin engine. Attaching a skin subclasses
 // every window of the calling thread, those that exist and (through a
-// thread-local window-creation hook) those made later, and answers their
-// colour questions with the skin's colours blended over the system's. The
-// edit controls keep the program's own colours: they are never subclassed,
-// and WM_CTLCOLOREDIT is left alone.
+// thread-local window-creation hook) those made later. It paints the frame,
+// caption and menu bar of top-level windows and the whole of push buttons,
+// check boxes, radio buttons, group boxes, labels, tabs and status bars in
+// the skin's colours, and answers the other controls' colour questions.
+// The edit controls keep the program's own look: they are never subclassed,
+// and WM_CTLCOLOREDIT is left alone. The system look (skin 16, or a damaged
+// skin) removes every subclass and the hook again.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -11,27 +14,26 @@
 #include <cwchar>
 
 #include "skin_format.h"
+#include "skin_paint.h"
 
 namespace {
 
 constexpr UINT_PTR kSubclassId = 0x5348;
 constexpr DWORD kCaptionColourAttribute = 35;  // DWMWA_CAPTION_COLOR, Windows 11
 constexpr COLORREF kDefaultCaption = 0xFFFFFFFF;
+// Set on a top-level window while its caption is drawn inactive.
+constexpr wchar_t kInactiveProperty[] = L"SkinH_EL.Inactive";
 
 struct Engine {
     bool skinned = false;
     bool effects = false;
-    int strength = kFullSkinStrength;
-    SkinFile skin;
-    COLORREF colours[kSkinColourCount] = {};
+    int effectsStrength = kFullEffectsStrength;
+    SkinColours colours;
     HBRUSH window = nullptr;
     HBRUSH control = nullptr;
     HHOOK hook = nullptr;
+    HWND hot = nullptr;  // the control under the mouse
 } engine;
-
-// The system colour each role of a skin replaces.
-constexpr int kSystemColour[kSkinColourCount] = {COLOR_3DFACE,        COLOR_BTNTEXT,  COLOR_3DFACE, COLOR_BTNTEXT,
-                                                 COLOR_WINDOWFRAME, COLOR_ACTIVECAPTION, COLOR_3DHILIGHT};
 
 bool ClassIs(HWND window, const wchar_t* name) {
     wchar_t buffer[64];
@@ -51,42 +53,28 @@ bool IsSystemBrush(HBRUSH brush) {
     return false;
 }
 
-void Recolour() {
-    for (int role = 0; role < kSkinColourCount; ++role) {
-        const COLORREF system = GetSysColor(kSystemColour[role]);
-        engine.colours[role] =
-            engine.skinned ? BlendSkinColour(engine.skin.colours[role], system, engine.strength) : system;
-    }
-}
+bool IsTopLevel(HWND window) { return (GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) == 0; }
 
 void FillGradient(HWND window, HDC dc) {
     RECT client;
     GetClientRect(window, &client);
-    const COLORREF top = engine.colours[kSkinWindow];
-    const COLORREF bottom = BlendSkinColour(engine.colours[kSkinAccent], top, 300);
+    const COLORREF top = engine.colours[kSkinDialog];
+    const COLORREF bottom = BlendSkinColour(engine.colours[kSkinGradientEnd], top, engine.effectsStrength);
     const int height = std::max<int>(1, client.bottom - client.top);
     constexpr int kBands = 32;
     for (int band = 0; band < kBands; ++band) {
         RECT part = client;
         part.top = client.top + height * band / kBands;
         part.bottom = client.top + height * (band + 1) / kBands;
-        HBRUSH brush = CreateSolidBrush(BlendSkinColour(bottom, top, kFullSkinStrength * band / (kBands - 1)));
-        FillRect(dc, &part, brush);
-        DeleteObject(brush);
+        SetDCBrushColor(dc, BlendSkinColour(bottom, top, kFullEffectsStrength * band / (kBands - 1)));
+        FillRect(dc, &part, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
     }
 }
 
-// The background of dialogs, tabs and the program's top-level windows.
+// The background of dialogs and the program's top-level windows.
 bool EraseBackground(HWND window, HDC dc) {
-    if (!engine.skinned) return false;
     const bool child = (GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) != 0;
     const bool dialog = ClassIs(window, L"#32770");
-    if (ClassIs(window, WC_TABCONTROLW)) {
-        RECT client;
-        GetClientRect(window, &client);
-        FillRect(dc, &client, engine.control);
-        return true;
-    }
     if (child && !dialog) return false;
     if (engine.effects) {
         FillGradient(window, dc);
@@ -105,19 +93,9 @@ bool EraseBackground(HWND window, HDC dc) {
 
 using CaptionColourCall = HRESULT(WINAPI*)(HWND, DWORD, LPCVOID, DWORD);
 
-// The status bar, the menu bar's background and the caption of one window.
-void Dress(HWND window) {
-    if (ClassIs(window, STATUSCLASSNAMEW))
-        SendMessageW(window, SB_SETBKCOLOR, 0, engine.skinned ? engine.colours[kSkinControl] : CLR_DEFAULT);
-    if (GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) return;
-    if (HMENU menu = GetMenu(window)) {
-        MENUINFO info{};
-        info.cbSize = sizeof info;
-        info.fMask = MIM_BACKGROUND;
-        info.hbrBack = engine.skinned ? engine.control : nullptr;
-        SetMenuInfo(menu, &info);
-        DrawMenuBar(window);
-    }
+// The caption colour where the system composes captions itself.
+void DressCaption(HWND window) {
+    if (!IsTopLevel(window)) return;
     static const auto setCaption = [] {
         HMODULE dwm = LoadLibraryW(L"dwmapi.dll");
         return dwm ? reinterpret_cast<CaptionColourCall>(
@@ -130,7 +108,70 @@ void Dress(HWND window) {
     }
 }
 
-LRESULT CALLBACK SkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+void PaintFrame(HWND window) {
+    if (IsTopLevel(window) && IsWindowVisible(window))
+        PaintNonClient(window, engine.colours, GetPropW(window, kInactiveProperty) == nullptr);
+}
+
+// Paints a control now, after the control drew itself outside WM_PAINT.
+void RepaintNow(HWND window, SkinnedKind kind) {
+    if (!IsWindowVisible(window)) return;
+    const HDC dc = GetDC(window);
+    PaintControl(window, dc, kind, engine.colours, engine.hot == window);
+    ReleaseDC(window, dc);
+}
+
+// Messages after which a button or label draws itself at once.
+bool DrawsItselfAfter(UINT message) {
+    switch (message) {
+    case BM_SETSTATE:
+    case BM_SETCHECK:
+    case BM_SETSTYLE:
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_ENABLE:
+    case WM_SETTEXT:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_UPDATEUISTATE:
+    case WM_CAPTURECHANGED: return true;
+    default: return false;
+    }
+}
+
+// Messages after which the system has drawn a top-level window's frame,
+// caption or menu bar in its own look.
+bool DrawsFrameAfter(UINT message) {
+    switch (message) {
+    case WM_NCPAINT:
+    case WM_SETTEXT:
+    case WM_NCLBUTTONDOWN:
+    case WM_MENUSELECT:
+    case WM_EXITMENULOOP:
+    case WM_INITMENU:
+    case WM_SETICON: return true;
+    default: return false;
+    }
+}
+
+void TrackHot(HWND window, SkinnedKind kind, bool inside) {
+    if (inside && engine.hot != window) {
+        const HWND before = engine.hot;
+        engine.hot = window;
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window, 0};
+        TrackMouseEvent(&track);
+        if (before && IsWindow(before)) InvalidateRect(before, nullptr, FALSE);
+        RepaintNow(window, kind);
+    } else if (!inside && engine.hot == window) {
+        engine.hot = nullptr;
+        RepaintNow(window, kind);
+    }
+}
+
+LRESULT CALLBACK SkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+    const auto kind = static_cast<SkinnedKind>(data);
     switch (message) {
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSTATIC:
@@ -140,32 +181,81 @@ LRESULT CALLBACK SkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         const COLORREF textBefore = GetTextColor(dc);
         const LRESULT answer = DefSubclassProc(window, message, wParam, lParam);
         // The window's own colours win over the skin's.
-        if (!engine.skinned || !IsSystemBrush(reinterpret_cast<HBRUSH>(answer)) ||
+        if (!IsSystemBrush(reinterpret_cast<HBRUSH>(answer)) ||
             (message == WM_CTLCOLORSTATIC && KeepsOwnColours(reinterpret_cast<HWND>(lParam))))
             return answer;
         const bool list = message == WM_CTLCOLORLISTBOX;
-        if (GetTextColor(dc) == textBefore)
-            SetTextColor(dc, engine.colours[list ? kSkinControlText : kSkinText]);
-        SetBkColor(dc, engine.colours[list ? kSkinControl : kSkinWindow]);
+        // The dialog manager's default text colour is not the program's own.
+        const COLORREF text = GetTextColor(dc);
+        if (text == textBefore || text == GetSysColor(COLOR_WINDOWTEXT) || text == GetSysColor(COLOR_BTNTEXT))
+            SetTextColor(dc, engine.colours[list ? kSkinMenuText : kSkinLabelText]);
+        SetBkColor(dc, engine.colours[list ? kSkinMenu : kSkinDialog]);
         return reinterpret_cast<LRESULT>(list ? engine.control : engine.window);
     }
     case WM_ERASEBKGND:
+        if (kind != SkinnedKind::kOther) return 1;  // WM_PAINT covers every pixel
         if (EraseBackground(window, reinterpret_cast<HDC>(wParam))) return 1;
+        break;
+    case WM_PAINT:
+    case WM_PRINTCLIENT:
+        if (kind != SkinnedKind::kOther) {
+            PAINTSTRUCT paint;
+            const HDC dc = wParam ? reinterpret_cast<HDC>(wParam) : BeginPaint(window, &paint);
+            PaintControl(window, dc, kind, engine.colours, engine.hot == window);
+            if (!wParam) EndPaint(window, &paint);
+            return 0;
+        }
+        break;
+    case WM_MOUSEMOVE:
+        if (kind != SkinnedKind::kOther) TrackHot(window, kind, true);
+        break;
+    case WM_MOUSELEAVE:
+        if (kind != SkinnedKind::kOther) TrackHot(window, kind, false);
+        break;
+    case WM_NCACTIVATE:
+        if (IsTopLevel(window)) {
+            if (wParam) {
+                RemovePropW(window, kInactiveProperty);
+            } else {
+                SetPropW(window, kInactiveProperty, reinterpret_cast<HANDLE>(1));
+            }
+            const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+            PaintFrame(window);
+            return result;
+        }
         break;
     case WM_CREATE: {
         const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-        Dress(window);
+        DressCaption(window);
         return result;
     }
     case WM_NCDESTROY:
+        if (engine.hot == window) engine.hot = nullptr;
+        RemovePropW(window, kInactiveProperty);
         RemoveWindowSubclass(window, SkinProc, kSubclassId);
         break;
+    }
+    if (kind != SkinnedKind::kOther && DrawsItselfAfter(message)) {
+        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        RepaintNow(window, kind);
+        return result;
+    }
+    if (IsTopLevel(window) && DrawsFrameAfter(message)) {
+        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        PaintFrame(window);
+        return result;
     }
     return DefSubclassProc(window, message, wParam, lParam);
 }
 
 void Subclass(HWND window) {
-    if (!KeepsOwnColours(window)) SetWindowSubclass(window, SkinProc, kSubclassId, 0);
+    if (KeepsOwnColours(window)) return;
+    if (engine.skinned) {
+        SetWindowSubclass(window, SkinProc, kSubclassId, static_cast<DWORD_PTR>(KindOf(window)));
+    } else {
+        RemoveWindowSubclass(window, SkinProc, kSubclassId);
+        RemovePropW(window, kInactiveProperty);
+    }
 }
 
 LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam) {
@@ -175,7 +265,7 @@ LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam) {
 
 BOOL CALLBACK DressChild(HWND window, LPARAM) {
     Subclass(window);
-    Dress(window);
+    DressCaption(window);
     return TRUE;
 }
 
@@ -187,14 +277,18 @@ BOOL CALLBACK DressTopLevel(HWND window, LPARAM) {
 }
 
 // New colours for every window of the thread; the old brushes go only after
-// no menu holds them any more.
+// no window holds them any more.
 void Refresh() {
-    Recolour();
     HBRUSH oldWindow = engine.window, oldControl = engine.control;
-    engine.window = CreateSolidBrush(engine.colours[kSkinWindow]);
-    engine.control = CreateSolidBrush(engine.colours[kSkinControl]);
-    if (engine.hook == nullptr)
+    engine.window = engine.skinned ? CreateSolidBrush(engine.colours[kSkinDialog]) : nullptr;
+    engine.control = engine.skinned ? CreateSolidBrush(engine.colours[kSkinMenu]) : nullptr;
+    if (engine.skinned && engine.hook == nullptr)
         engine.hook = SetWindowsHookExW(WH_CBT, CreationHook, nullptr, GetCurrentThreadId());
+    if (!engine.skinned && engine.hook) {
+        UnhookWindowsHookEx(engine.hook);
+        engine.hook = nullptr;
+    }
+    if (!engine.skinned) engine.hot = nullptr;
     EnumThreadWindows(GetCurrentThreadId(), DressTopLevel, 0);
     if (oldWindow) DeleteObject(oldWindow);
     if (oldControl) DeleteObject(oldControl);
@@ -206,23 +300,25 @@ void Refresh() {
 // look. The name, password and resource arguments are unused.
 extern "C" int WINAPI SkinH_AttachRes(const void* bytes, int count, const char*, int, int, int) {
     const auto skin = count > 0 ? ParseSkin(bytes, static_cast<std::size_t>(count)) : std::nullopt;
+    const bool wasSkinned = engine.skinned;
     engine.skinned = skin && !skin->systemLook;
-    if (engine.skinned) engine.skin = *skin;
-    Refresh();
+    if (engine.skinned) std::copy(skin->colours.begin(), skin->colours.end(), engine.colours.of);
+    if (engine.skinned || wasSkinned) Refresh();
     return engine.skinned ? 0 : -1;
 }
 
 // Effects (the gradient backgrounds) on (1) or off (0).
 extern "C" int WINAPI SkinH_SetAero(int on) {
     engine.effects = on != 0;
-    if (engine.hook) Refresh();
+    if (engine.skinned) Refresh();
     return 0;
 }
 
-// The first argument, 0..500, is how strongly the skin covers the system's
-// colours; the others are unused.
+// The first argument, 0..500, is how strongly the effects layer (the
+// gradient) shows over the skin; the skin itself always shows whole. The
+// others are unused.
 extern "C" int WINAPI SkinH_AdjustAero(int strength, int, int, int, int, int, int, int, int) {
-    engine.strength = std::clamp(strength, 0, kFullSkinStrength);
-    if (engine.hook) Refresh();
+    engine.effectsStrength = std::clamp(strength, 0, kFullEffectsStrength);
+    if (engine.skinned) Refresh();
     return 0;
 }

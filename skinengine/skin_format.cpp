@@ -1,6 +1,7 @@
 #include "skin_format.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -49,17 +50,46 @@ std::optional<SkinFile> ParseSkin(const void* data, std::size_t count) {
     return skin;
 }
 
-std::uint32_t BlendSkinColour(std::uint32_t skin, std::uint32_t system, int strength) {
-    strength = std::clamp(strength, 0, kFullSkinStrength);
+std::uint32_t BlendSkinColour(std::uint32_t over, std::uint32_t under, int strength) {
+    strength = std::clamp(strength, 0, kFullEffectsStrength);
     std::uint32_t result = 0;
     for (int shift = 0; shift < 24; shift += 8) {
-        const int from = (system >> shift) & 0xFF;
-        const int to = (skin >> shift) & 0xFF;
+        const int from = (under >> shift) & 0xFF;
+        const int to = (over >> shift) & 0xFF;
         const int delta = (to - from) * strength;
         // Rounded half away from zero, the same both ways.
-        const int step = delta >= 0 ? (delta + kFullSkinStrength / 2) / kFullSkinStrength
-                                    : -((-delta + kFullSkinStrength / 2) / kFullSkinStrength);
+        const int step = delta >= 0 ? (delta + kFullEffectsStrength / 2) / kFullEffectsStrength
+                                    : -((-delta + kFullEffectsStrength / 2) / kFullEffectsStrength);
         result |= static_cast<std::uint32_t>(from + step) << shift;
     }
     return result;
+}
+
+namespace {
+
+double Luminance(std::uint32_t colour) {
+    const double weights[3] = {0.2126, 0.7152, 0.0722};  // red, green, blue
+    double sum = 0;
+    for (int channel = 0; channel < 3; ++channel) {
+        const double c = ((colour >> (8 * channel)) & 0xFF) / 255.0;
+        sum += weights[channel] * (c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
+    }
+    return sum;
+}
+
+}  // namespace
+
+double ContrastRatio(std::uint32_t a, std::uint32_t b) {
+    const double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+std::uint32_t ReadableOn(std::uint32_t text, std::uint32_t background) {
+    if (ContrastRatio(text, background) >= kReadableContrast) return text;
+    const std::uint32_t pole = Luminance(background) > 0.18 ? 0x000000 : 0xFFFFFF;
+    for (int strength = 25; strength < kFullEffectsStrength; strength += 25) {
+        const std::uint32_t moved = BlendSkinColour(pole, text, strength);
+        if (ContrastRatio(moved, background) >= kReadableContrast) return moved;
+    }
+    return pole;
 }

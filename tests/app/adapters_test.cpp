@@ -31,6 +31,50 @@ TEST_F(EditBoxAdapterTest, TextReadOnceInAScopeFollowsEveryChange) {
     EXPECT_EQ(box().Text(), "7");
 }
 
+// Every caret placement costs Wine's control a walk over the line up to
+// the caret: the adapter places it only where it moves, and scrolls to it
+// once, when its scope ends (a replacement scrolls by itself).
+int g_setSel = 0, g_scrollCaret = 0;
+WNDPROC g_boxProc = nullptr;
+
+LRESULT CALLBACK CountingBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == EM_SETSEL) ++g_setSel;
+    if (message == EM_SCROLLCARET) ++g_scrollCaret;
+    return CallWindowProcW(g_boxProc, box, message, wParam, lParam);
+}
+
+TEST_F(EditBoxAdapterTest, TheCaretIsPlacedOnlyWhereItMovesAndScrolledToOncePerScope) {
+    std::string lines;
+    for (int i = 0; i < 200; ++i) lines += "1+1\r\n";
+    SetLine(lines + "2+2");
+    const HWND control = window_.Box();
+    g_setSel = g_scrollCaret = 0;
+    g_boxProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountingBoxProc)));
+    {
+        EditBoxAdapter::TextReuseScope reuse(box());
+        // Where it is already, as the engine asks before writing a result.
+        box().SetSelectionLength(0);
+        box().SetSelectionStart(box().SelectionStart());
+        box().ReplaceSelection("=4");
+        EXPECT_EQ(g_setSel, 0);
+        EXPECT_EQ(g_scrollCaret, 0);
+        EXPECT_GT(SendMessageW(control, EM_GETFIRSTVISIBLELINE, 0, 0), 1);
+        // To the top and back down to the second line.
+        box().SetSelectionStart(0);
+        box().SetSelectionStart(5);
+        EXPECT_EQ(g_setSel, 2);
+        EXPECT_EQ(g_scrollCaret, 0);
+    }
+    EXPECT_EQ(g_scrollCaret, 1);
+    EXPECT_LE(SendMessageW(control, EM_GETFIRSTVISIBLELINE, 0, 0), 1);
+    box().SetSelectionStart(0);
+    EXPECT_EQ(g_setSel, 3);
+    EXPECT_EQ(g_scrollCaret, 2);
+    SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_boxProc));
+    EXPECT_EQ(box().Text(), lines + "2+2=4");
+}
+
 TEST_F(EditBoxAdapterTest, KeepsGbkBytesAndMapsByteOffsetsToControlPositions) {
     const std::string text = "1×2\r\n3";
     box().SetText(text);

@@ -11,6 +11,7 @@
 #include "edit_box_adapter.h"
 #include "editing_commands.h"
 #include "keyboard_state.h"
+#include "settings.h"
 #include "window_fixture.h"
 
 namespace {
@@ -50,7 +51,9 @@ protected:
             BoxMouseDown(self->mouse_, box, self->frame_, lParam);
             break;
         case WM_MOUSEMOVE:
-            BoxMouseMove(self->mouse_, box, self->frame_, lParam, CurrentShiftState());
+            if (const auto drag = BoxMouseMove(self->mouse_, box, lParam, CurrentShiftState()))
+                SetWindowPos(self->frame_, nullptr, drag->WindowTopLeft.x, drag->WindowTopLeft.y, 0, 0,
+                             SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             break;
         case WM_LBUTTONUP:
             BoxMouseUp(self->mouse_, *self->text_, CurrentShiftState());
@@ -186,6 +189,8 @@ TEST_F(BoxMouseTest, CtrlWheelChangesTheFontSizeByNotches) {
         {"far back", -40 * WHEEL_DELTA, true, false, 1},
         {"at the smallest size", -WHEEL_DELTA, true, false, 1},
         {"up from there", WHEEL_DELTA, true, false, 2},
+        {"far away", 100 * WHEEL_DELTA, true, false, kLargestFontSize},
+        {"at the largest size", WHEEL_DELTA, true, false, kLargestFontSize},
     };
     int changes = 0;
     for (const Step& step : steps) {

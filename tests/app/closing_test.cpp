@@ -4,6 +4,7 @@
 
 #include "dialog_answer.h"
 #include "exit_question_ids.h"
+#include "modal_steps.h"
 #include "file_io.h"
 #include "program_files.h"
 #include "resource_ids.h"
@@ -17,6 +18,10 @@ protected:
     std::string SettingsText() const override { return "[运行设置]\r\n退出设置=" + exitAction + "\r\n"; }
 
     void SetUp() override {}
+    void TearDown() override {
+        CancelLaterSteps();
+        WindowTest::TearDown();
+    }
     void Start(const std::string& action) {
         exitAction = action;
         WindowTest::SetUp();
@@ -135,7 +140,50 @@ TEST_F(ClosingTest, TheTrayMenuOpensOnARightClickAndItsExitEndsAtOnce) {
     SendMessageW(window_.Handle(), kTrayMessage, 0, WM_RBUTTONUP);
     ASSERT_EQ(watch.opened.size(), 1u);
     SendMessageW(window_.Handle(), WM_COMMAND, IDM_TRAY_EXIT, 0);
+    Pump();
     EXPECT_TRUE(Closed());
+}
+
+// 退出 of the file menu and of the tray end the program only once no
+// command runs any more, theirs or one whose modal loop they interrupted:
+// nothing still on the stack finds the window and its objects gone. The
+// exit save still runs on the way.
+TEST_F(ClosingTest, QuitCommandsEndOnlyOnceNoCommandRuns) {
+    for (const UINT quit : {IDM_EXIT, IDM_TRAY_EXIT}) {
+        for (const bool insideAnotherCommand : {false, true}) {
+            SCOPED_TRACE(testing::Message() << quit << (insideAnotherCommand ? " inside the reset" : ""));
+            ProgramFolder folder;
+            folder.WriteSettings("[运行设置]\r\n退出设置=0\r\n[其他设置]\r\n允许多开=真\r\n退出保存=真\r\n");
+            MainWindow window;
+            ASSERT_EQ(window.Create(GetModuleHandleW(nullptr), folder.Path(), false), StartResult::Running);
+            const HWND handle = window.Handle();
+            window.BoxText().SetText("1+2=3");
+            // No unsaved change for 退出 to ask about.
+            SendMessageW(window.Box(), EM_SETMODIFY, FALSE, 0);
+            if (insideAnotherCommand) {
+                // The reset's question is open; its loop runs the quit, then
+                // the question is answered No.
+                bool keptDuringTheQuestion = false;
+                Later([&] {
+                    SendMessageW(handle, WM_COMMAND, quit, 0);
+                    Later([&] {
+                        keptDuringTheQuestion = IsWindow(handle) != FALSE;
+                        const HWND question = FindWindowW(L"#32770", L"重置设置");
+                        if (question) PostMessageW(GetDlgItem(question, IDNO), BM_CLICK, 0, 0);
+                    });
+                });
+                SendMessageW(handle, WM_COMMAND, IDM_RESET_SETTINGS, 0);
+                EXPECT_TRUE(keptDuringTheQuestion);
+            } else {
+                SendMessageW(handle, WM_COMMAND, quit, 0);
+            }
+            EXPECT_TRUE(IsWindow(handle)) << "destroyed under the command";
+            Pump();
+            EXPECT_FALSE(IsWindow(handle));
+            EXPECT_EQ(window.Handle(), nullptr);
+            EXPECT_EQ(ProgramFolder::ReadBytes(folder.File(programfiles::kBackupFile)), "1+2=3");
+        }
+    }
 }
 
 }  // namespace

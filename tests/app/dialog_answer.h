@@ -26,16 +26,21 @@ public:
     bool yes = false, no = false, ok = false, cancel = false;
     bool exclamationIcon = false;
     HICON icon = nullptr;
+    // Set to answer every box alike, counted in `shown`, rather than only
+    // the first: a second box fails a test instead of waiting for ever.
+    bool answerEvery = false;
+    int shown = 0;
 
 private:
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
         MessageBoxAnswer* self = current_;
         const HWND window = reinterpret_cast<HWND>(wParam);
         wchar_t className[16] = {};
-        if (code == HCBT_ACTIVATE && self && !self->seen && GetClassNameW(window, className, 16) &&
-            std::wstring(className) == L"#32770") {
+        if (code == HCBT_ACTIVATE && self && (!self->seen || self->answerEvery) &&
+            GetClassNameW(window, className, 16) && std::wstring(className) == L"#32770") {
+            ++self->shown;
+            if (!self->seen) self->Read(window);
             self->seen = true;
-            self->Read(window);
             if (self->tickFirst_) PostMessageW(GetDlgItem(window, self->tickFirst_), BM_CLICK, 0, 0);
             // No button: its own close box.
             if (self->button_) {

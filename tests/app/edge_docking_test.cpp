@@ -1,18 +1,21 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "file_io.h"
 #include "window_fixture.h"
 #include "window_ids.h"
 
 namespace {
 
-// Edge hiding and the hot key on, the virtual keyboard open; the cursor is
-// put back afterwards, since every test of the run shares it.
+// Edge hiding and the hot key on, the virtual keyboard open, the window
+// placed touching the right edge; the cursor is put back afterwards, since
+// every test of the run shares it.
 class EdgeDockingTest : public WindowTest {
 protected:
     std::string SettingsText() const override {
         return "[运行设置]\r\n动态刷新=假\r\n边缘隐藏=真\r\n键盘开启=真\r\n[其他设置]\r\n允许多开=真\r\n"
-               "[热键设置]\r\n热键状态=真\r\n";
+               "[热键设置]\r\n热键状态=真\r\n[启动窗口位置]\r\n_启动窗口.左边=1120\r\n_启动窗口.顶边=100\r\n"
+               "_启动窗口.宽度=800\r\n_启动窗口.高度=600\r\n";
     }
     void SetUp() override {
         GetCursorPos(&savedCursor_);
@@ -39,6 +42,12 @@ protected:
     void HotKey() {
         SendMessageW(main(), WM_HOTKEY, window_.ShowHideHotKeyId(), 0);
         Pump();
+    }
+
+    // A mouse message to the box at a screen point.
+    void SendToBox(UINT message, POINT screen) {
+        ScreenToClient(window_.Box(), &screen);
+        SendMessageW(window_.Box(), message, MK_LBUTTON, MAKELPARAM(screen.x, screen.y));
     }
 
     POINT savedCursor_{};
@@ -106,6 +115,47 @@ TEST_F(EdgeDockingTest, SnapsOnlyWhileTheUserDrags) {
     SendMessageW(main(), WM_EXITSIZEMOVE, 0, 0);
     EXPECT_EQ(Rect().left, 0);
     EXPECT_EQ(window_.CurrentSettings().WindowLeft, 0);
+}
+
+// Start-up and a click on the tray icon hold a docked window at its edge
+// themselves: an activation need not follow (here the window was active).
+TEST_F(EdgeDockingTest, StartUpAndTrayClickHoldTheWindowAtItsEdge) {
+    SetCursorPos(100, 900);
+    const int held = 1920 - 800;
+    Ticks(1);
+    EXPECT_EQ(Rect().left, held) << "after start-up";
+    SetActiveWindow(main());
+    Ticks(26);
+    ASSERT_EQ(Rect().left, 1920 - 5);
+    SendMessageW(main(), kTrayMessage, 0, WM_LBUTTONUP);
+    Pump();
+    EXPECT_EQ(Rect().left, held);
+    Ticks(1);
+    EXPECT_EQ(Rect().left, held) << "after the tray click";
+    Ticks(25);
+    EXPECT_EQ(Rect().left, 1920 - 5);
+}
+
+// Dragging the window by the box with Ctrl held is the user's drag too: it
+// snaps at an edge, and the exit save writes where it left the window.
+TEST_F(EdgeDockingTest, CtrlDragSnapsAndIsWrittenAtExit) {
+    SetCursorPos(1900, 1060);  // the real cursor away from the window
+    MoveTo(300, 200);
+    SetModifiers(true, false);
+    SendToBox(WM_LBUTTONDOWN, {400, 300});
+    SendToBox(WM_MOUSEMOVE, {550, 380});
+    EXPECT_EQ(Rect().left, 450);
+    EXPECT_EQ(Rect().top, 280);
+    SendToBox(WM_MOUSEMOVE, {3, 380});  // left -97 with the cursor at the edge
+    SendToBox(WM_LBUTTONUP, {3, 380});
+    SetModifiers(false, false);
+    EXPECT_EQ(Rect().left, 0);
+    EXPECT_EQ(Rect().top, 280);
+
+    DestroyWindow(main());
+    const std::string saved = ReadWholeFile(folder_.File(programfiles::kSettingsFile), 1 << 20).Bytes;
+    EXPECT_NE(saved.find("_启动窗口.左边=0\r\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("_启动窗口.顶边=280\r\n"), std::string::npos) << saved;
 }
 
 }  // namespace

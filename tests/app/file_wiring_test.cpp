@@ -33,6 +33,7 @@ TEST_F(FileWiringTest, ExitRightAfterStartUpDoesNotAsk) {
     ASSERT_EQ(window_.Create(GetModuleHandleW(nullptr), folder_.Path(), false), StartResult::Running);
     MessageBoxAnswer answer(IDCANCEL);
     SendMessageW(window_.Handle(), WM_COMMAND, IDM_EXIT, 0);
+    Pump();
     EXPECT_FALSE(answer.seen);
     EXPECT_EQ(window_.Handle(), nullptr);
 }

@@ -96,11 +96,14 @@ TEST_F(RealTimeWindowTest, ViewCommandsHideAndShowTheBars) {
 
     SendMessageW(w, WM_COMMAND, IDM_VIEW_FULL_SCREEN, 0);
     EXPECT_TRUE(IsZoomed(w));
-    EXPECT_FALSE(GetWindowLongW(w, GWL_STYLE) & WS_CAPTION);
+    // Only the narrow caption of a tool window is left.
+    EXPECT_FALSE(GetWindowLongW(w, GWL_STYLE) & WS_SYSMENU);
+    EXPECT_TRUE(GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
     EXPECT_EQ(GetMenu(w), nullptr);
     SendMessageW(w, WM_COMMAND, IDM_VIEW_NORMAL, 0);
     EXPECT_FALSE(IsZoomed(w));
-    EXPECT_TRUE(GetWindowLongW(w, GWL_STYLE) & WS_CAPTION);
+    EXPECT_TRUE(GetWindowLongW(w, GWL_STYLE) & WS_SYSMENU);
+    EXPECT_FALSE(GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
 }
 
 TEST_F(WindowTest, HeldEnterInsertsALineEvery350Milliseconds) {

@@ -5,6 +5,7 @@
 #include "engine_state.h"
 #include "hint_messages.h"
 #include "messages.h"
+#include "resource_ids.h"
 #include "text_rules.h"
 #include "window_ids.h"
 
@@ -110,6 +111,40 @@ TEST_F(WindowTest, ClockTickWritesTheDateIntoTheLastPart) {
     GetLocalTime(&now);
     const std::string shown = statusPart(StatusPart::Clock);
     EXPECT_EQ(shown.rfind(std::string(10, ' ') + std::to_string(now.wYear) + "年 ", 0), 0u) << shown;
+}
+
+// Without the title bar a narrow tool-window caption stays to drag the
+// window by. The box grows by the title bar's height as laid out, so it
+// reaches down to the status bar, never under it.
+TEST_F(WindowTest, TitleBarOffLeavesANarrowEmptyCaption) {
+    const HWND w = window_.Handle();
+    struct Step {
+        LONG style;
+        bool toolWindow;
+        const wchar_t* caption;
+        bool boxReachesTheBar;
+    };
+    const Step steps[] = {
+        {WS_CAPTION, true, L"", true},
+        {WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX, false, L"Numerel", false},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.caption);
+        SendMessageW(w, WM_COMMAND, IDM_VIEW_TITLE_BAR, 0);
+        const LONG parts = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+        EXPECT_EQ(GetWindowLongW(w, GWL_STYLE) & parts, step.style);
+        EXPECT_EQ((GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0, step.toolWindow);
+        wchar_t caption[32] = {L'x'};
+        GetWindowTextW(w, caption, 32);
+        EXPECT_STREQ(caption, step.caption);
+        RECT box, bar;
+        GetWindowRect(window_.Box(), &box);
+        GetWindowRect(window_.Status(), &bar);
+        EXPECT_LE(box.bottom, bar.top);
+        if (step.boxReachesTheBar) {
+            EXPECT_EQ(box.bottom, bar.top);
+        }
+    }
 }
 
 }  // namespace

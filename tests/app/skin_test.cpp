@@ -53,7 +53,7 @@ TEST(SkinEngineFile, AFolderThatCannotBeWrittenLeavesTheProgramUnskinned) {
     EXPECT_FALSE(skin.Load());
     skin.Apply(8);
     skin.SetAero(true);
-    skin.AdjustAero({kFullSkinStrength, 1, 1, 1, 0, 0, 0});
+    skin.AdjustAero({kFullEffectsStrength, 1, 1, 1, 0, 0, 0});
     EXPECT_EQ(GetFileAttributesW(EnginePath(unwritable).c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
@@ -92,13 +92,15 @@ COLORREF NewDialogBrushColour(UINT message) {
     return read ? logical.lbColor : CLR_INVALID;
 }
 
-TEST(SkinAttach, NewDialogsTakeTheSkinsBackgroundBlendedOverTheSystems) {
+// The engine's strength is the effects layer's: even 0, as the reset of the
+// settings passes it, leaves the skin whole.
+TEST(SkinAttach, NewDialogsTakeTheSkinsBackgroundWhateverTheEffectsStrength) {
     Skin skin;
     ASSERT_TRUE(skin.Load());
     const COLORREF system = GetSysColor(COLOR_3DFACE);
     const auto skin8 = ParseSkin(SkinResource(8).data, SkinResource(8).size);
     ASSERT_TRUE(skin8);
-    const COLORREF window8 = skin8->colours[kSkinWindow];
+    const COLORREF window8 = skin8->colours[kSkinDialog];
     ASSERT_NE(window8, system);
     struct Case {
         int index, strength;
@@ -106,8 +108,8 @@ TEST(SkinAttach, NewDialogsTakeTheSkinsBackgroundBlendedOverTheSystems) {
     };
     const Case cases[] = {
         {8, 500, window8},
-        {8, 250, BlendSkinColour(window8, system, 250)},
-        {8, 0, system},
+        {8, 250, window8},
+        {8, 0, window8},
         {16, 500, system},
         {0, 500, system},
         {34, 500, system},
@@ -119,7 +121,7 @@ TEST(SkinAttach, NewDialogsTakeTheSkinsBackgroundBlendedOverTheSystems) {
         EXPECT_EQ(NewDialogBrushColour(WM_CTLCOLORDLG), c.expected) << c.index << " " << c.strength;
         EXPECT_EQ(NewDialogBrushColour(WM_CTLCOLORSTATIC), c.expected) << c.index << " " << c.strength;
     }
-    skin.AdjustAero({kFullSkinStrength, 1, 1, 1, 0, 0, 0});
+    skin.AdjustAero({kFullEffectsStrength, 1, 1, 1, 0, 0, 0});
 }
 
 }  // namespace

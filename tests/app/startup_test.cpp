@@ -129,7 +129,7 @@ TEST(Startup, HiddenBarsGiveTheirHeightToTheBox) {
         EXPECT_GT(s.BoxHeight(), shown.BoxHeight());
     }
     Started bare("[窗口状态设置]\r\n标题栏状态=假\r\n[其他设置]\r\n允许多开=真\r\n");
-    EXPECT_FALSE(GetWindowLongW(bare.window.Handle(), GWL_STYLE) & WS_CAPTION);
+    EXPECT_EQ(GetWindowLongW(bare.window.Handle(), GWL_STYLE) & (WS_CAPTION | WS_SYSMENU), WS_CAPTION);
     wchar_t caption[32] = {L'x'};
     GetWindowTextW(bare.window.Handle(), caption, 32);
     EXPECT_STREQ(caption, L"");
@@ -188,6 +188,28 @@ TEST(Startup, BackupTextComesBackWithItsCaret) {
     EXPECT_EQ(window.BoxText().SelectionStart(), 4);
     EXPECT_EQ(window.StatusText().PartText(StatusPart::Caret), " 行: 1,列: 5,");
     EXPECT_EQ(window.History().Count(), 1u);
+}
+
+TEST(Startup, ABackupTooLargeToRestoreIsKeptUntilTheBoxHoldsAnotherText) {
+    ProgramFolder folder;
+    folder.WriteSettings("[其他设置]\r\n退出保存=真\r\n允许多开=真\r\n");
+    const std::wstring path = folder.File(programfiles::kBackupFile);
+    const std::string backup(static_cast<size_t>(programfiles::kLargestReadableFile) + 1, '7');
+    ASSERT_TRUE(ProgramFolder::WriteBytes(path, backup));
+    {
+        // The exit save runs as the window goes, with the box as it started.
+        MainWindow window;
+        ASSERT_EQ(window.Create(GetModuleHandleW(nullptr), folder.Path(), false), StartResult::Running);
+        EXPECT_EQ(window.BoxText().Text(), ClearedText());
+        EXPECT_EQ(window.StatusText().PartText(StatusPart::Message), msg::kBackupTooLarge);
+    }
+    EXPECT_TRUE(ProgramFolder::ReadBytes(path) == backup);
+    {
+        MainWindow window;
+        ASSERT_EQ(window.Create(GetModuleHandleW(nullptr), folder.Path(), false), StartResult::Running);
+        window.BoxText().SetText("1+2");
+    }
+    EXPECT_EQ(ProgramFolder::ReadBytes(path), "1+2");
 }
 
 TEST(Startup, SecondStartRestoresTheFirstAndEnds) {

@@ -1,7 +1,7 @@
 // Timings of the main window under the real Win32 controls: one real-time
-// key release on a small and a 10,000-line text, start-up to the first
-// message loop turn, and what the box adapter's operations cost on their
-// own. Prints figures only; run by bench.sh, never by ctest.
+// key release on a small and a 10,000-line text, Enter on one long line,
+// start-up to the first message loop turn, and what the box adapter's
+// operations cost on their own. Prints figures only; run by bench.sh, never by ctest.
 #include <windows.h>
 
 #include <algorithm>
@@ -353,6 +353,7 @@ struct StartCase {
     const char* name;
     const char* settings;  // none: an empty program folder
     std::string backup;
+    int junkMegabytes = 0;  // a comment of this size after the settings
 };
 
 // Create + Show + the first loop turn, each start in a fresh folder.
@@ -361,7 +362,9 @@ void RunStartCase(const StartCase& c) {
     std::string shown;
     for (int i = 0; i < kStarts; ++i) {
         ProgramFolder folder;
-        if (c.settings) folder.WriteSettings(c.settings);
+        std::string settings = c.settings ? c.settings : "";
+        if (c.junkMegabytes > 0) settings += ";" + std::string(static_cast<size_t>(c.junkMegabytes) << 20, 'x');
+        if (c.settings) folder.WriteSettings(settings);
         if (!c.backup.empty()) ProgramFolder::WriteBytes(folder.File(programfiles::kBackupFile), c.backup);
         {
             MainWindow window;
@@ -447,6 +450,113 @@ void TimeUndoRedo(const char* name, const std::string& text, bool shown = true) 
     const std::string label = std::string(name) + (shown ? "" : ", hidden");
     PrintRow(label + ": undo", 5, Summarise(undo));
     PrintRow(label + ": redo", 5, Summarise(redo));
+}
+
+// Enter on one long line in normal mode: the time the status bar shows,
+// split into what the edit control spent on the adapter's messages (its
+// own layout of the line) and the program's own work, beside the engine's
+// evaluation of the same line in an in-memory box. The window's handling
+// of the control's change notice runs inside the control's message and
+// counts as the program's.
+struct ControlClock {
+    double inControl = 0;  // ms inside the control's messages
+    double notices = 0;    // ms of it in the window's handling of EN_CHANGE
+    int depth = 0;
+};
+
+ControlClock* g_clock = nullptr;
+WNDPROC g_timedBoxProc = nullptr;
+WNDPROC g_timedWindowProc = nullptr;
+
+LRESULT CALLBACK TimingBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+    // The key release is the program's work; what it sends is the control's.
+    if (message == WM_KEYUP || g_clock->depth > 0)
+        return CallWindowProcW(g_timedBoxProc, box, message, wParam, lParam);
+    ++g_clock->depth;
+    const double t0 = Now();
+    const LRESULT result = CallWindowProcW(g_timedBoxProc, box, message, wParam, lParam);
+    g_clock->inControl += Now() - t0;
+    --g_clock->depth;
+    return result;
+}
+
+LRESULT CALLBACK TimingWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_COMMAND || g_clock->depth == 0)
+        return CallWindowProcW(g_timedWindowProc, window, message, wParam, lParam);
+    const int depth = g_clock->depth;
+    g_clock->depth = 0;  // the window's own messages to the box are its work
+    const double t0 = Now();
+    const LRESULT result = CallWindowProcW(g_timedWindowProc, window, message, wParam, lParam);
+    g_clock->notices += Now() - t0;
+    g_clock->depth = depth;
+    return result;
+}
+
+template <class Proc>
+Proc Replace(HWND window, Proc proc) {
+    return reinterpret_cast<Proc>(SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc)));
+}
+
+std::string SumLine(int arguments) {
+    std::string line = "sum(";
+    for (int i = 1; i <= arguments; ++i) line += std::to_string(i) + (i < arguments ? "," : ")");
+    return line;
+}
+
+void TimeLongLineEnter(const char* name, const std::string& line, int repetitions) {
+    Started s(kNormalModeSettings);
+    if (!s.running) return;
+    const HWND box = s.window.Box();
+    const WPARAM end = GbkToWide(line).size();
+    std::vector<double> total, own, control, withPaint;
+    bool evaluated = true;
+    for (int i = 0; i < repetitions; ++i) {
+        s.window.BoxText().SetText(line);
+        SendMessageW(box, EM_SETSEL, end, end);
+        s.Pump();
+        ControlClock clock;
+        g_clock = &clock;
+        g_timedBoxProc = Replace(box, &TimingBoxProc);
+        g_timedWindowProc = Replace(s.window.Handle(), &TimingWindowProc);
+        const double t0 = Now();
+        SendMessageW(box, WM_KEYUP, VK_RETURN, KeyLParam(VK_RETURN, true));
+        const double t1 = Now();
+        Replace(box, g_timedBoxProc);
+        Replace(s.window.Handle(), g_timedWindowProc);
+        g_clock = nullptr;
+        s.Pump();
+        withPaint.push_back(Now() - t0);
+        total.push_back(t1 - t0);
+        control.push_back(clock.inControl - clock.notices);
+        own.push_back(total.back() - control.back());
+        evaluated = evaluated && s.window.BoxText().TextSize() > static_cast<TextPos>(line.size());
+    }
+    const std::string label = std::string(name) + (evaluated ? "" : " (NO RESULT WRITTEN)");
+    PrintRow(label + ": Enter", repetitions, Summarise(total));
+    PrintRow(label + ":   of it the program's own work", repetitions, Summarise(own));
+    PrintRow(label + ":   of it inside the edit control", repetitions, Summarise(control));
+    PrintRow(label + ": Enter + repaint", repetitions, Summarise(withPaint));
+
+    Settings settings;
+    settings.RealTimeMode = false;
+    EngineState state;
+    MemoryStatusBar status;
+    MemoryClipboard clipboard;
+    PrintRow(label + ": Evaluator, in-memory box", repetitions, TimeEach(repetitions, [&] {
+                 MemoryTextBox memory(line, static_cast<TextPos>(line.size()));
+                 Engine engine(memory, status, clipboard, settings, state);
+                 engine.Evaluator();
+             }));
+}
+
+// The same lines as the engine benchmark's long ones.
+void RunLongLineCases() {
+    PrintHeader("Enter on one long line, caret at its end (normal mode, window shown)");
+    TimeLongLineEnter("sum of 5,000 arguments (23,897 chars)", SumLine(5000), 3);
+    TimeLongLineEnter("sum of 20,000 arguments (108,894 chars)", SumLine(20000), 3);
+    std::string ones = "1";
+    for (int i = 1; i < 50000; ++i) ones += "+1";
+    TimeLongLineEnter("1+1+... of 50,000 terms (99,999 chars)", ones, 3);
 }
 
 void RunCommandCases() {
@@ -545,8 +655,20 @@ void TimeReplaceAll() {
 void RunFileCases() {
     PrintHeader("File menu: open and save through FileCommands, without the dialogs");
     TimeFileCommands("100 lines", Lines(100, "123+456=579"), 5);
-    TimeFileCommands("1 MB (80,000 lines)", Lines(80000, "123+456=579"), 3);
-    TimeFileCommands("10 MB (800,000 lines)", Lines(800000, "123+456=579"), 3);
+    // The control lays a text out line by line, an empty line for almost
+    // nothing: the more lines with text a file holds, the longer it takes.
+    // The largest file accepted of each kind, CR LF included.
+    const auto largest = [](const std::string& line) {
+        return Lines(static_cast<int>(programfiles::kLargestReadableFile / (line.size() + 2)), line);
+    };
+    const std::string limit = std::to_string(programfiles::kLargestReadableFile >> 10) + " KB";
+    TimeFileCommands((limit + " of 78-character lines").c_str(), largest(std::string(78, '7')), 3);
+    TimeFileCommands((limit + " of 11-character lines").c_str(), largest("123+456=579"), 3);
+    TimeFileCommands((limit + " of one-character lines (the slowest)").c_str(), largest("7"), 3);
+    TimeFileCommands((limit + " of empty lines").c_str(), largest(""), 3);
+    // One line: Wine's control places a caret on it in a time that grows
+    // with the square of the line's length.
+    TimeFileCommands("one line of 25,000 characters", std::string(25000, '7'), 3);
     PrintHeader("Find and replace on the main window's box");
     TimeReplaceAll();
 }
@@ -577,6 +699,11 @@ int main(int argc, char** argv) {
     // "commands" runs only the commands on whole texts.
     if (argc > 1 && std::string(argv[1]) == "commands") {
         RunCommandCases();
+        return 0;
+    }
+    // "lines" runs only Enter on one long line.
+    if (argc > 1 && std::string(argv[1]) == "lines") {
+        RunLongLineCases();
         return 0;
     }
     if (argc > 1 && std::string(argv[1]) == "bases") {
@@ -610,6 +737,10 @@ int main(int argc, char** argv) {
         // One instance only: the marker file and the window handle written
         // to the settings file are part of the start.
         {"backup of 10,000 lines, single instance", "[其他设置]\r\n退出保存=真\r\n", backup},
+        // Start-up reads the settings file once, and writes it once more.
+        {"settings file of 50 MB, single instance", "[其他设置]\r\n退出保存=真\r\n", std::string(), 50},
+        {"backup one byte over the limit", "[其他设置]\r\n退出保存=真\r\n允许多开=真\r\n",
+         std::string(static_cast<size_t>(programfiles::kLargestReadableFile) + 1, '7')},
     };
     for (const StartCase& c : starts) RunStartCase(c);
 
@@ -635,6 +766,7 @@ int main(int argc, char** argv) {
 
     RunCommandCases();
     RunFileCases();
+    RunLongLineCases();
 
     PrintHeader("Box adapter operations on their own (outside a key release: each reads the whole text)");
     AdapterCosts("10,000 lines", backup);

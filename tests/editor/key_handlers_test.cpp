@@ -317,7 +317,7 @@ TEST(KeyDown, CtrlDigitsSetPlacesAndEveryCtrlKeyIsConsumed) {
     }
 }
 
-TEST(KeyDown, CtrlMinusAndEqualsChangeTheFontSizeButNotBelowOnePoint) {
+TEST(KeyDown, CtrlMinusAndEqualsChangeTheFontSizeWithinItsRange) {
     struct Case {
         int size;
         unsigned key;
@@ -328,6 +328,8 @@ TEST(KeyDown, CtrlMinusAndEqualsChangeTheFontSizeButNotBelowOnePoint) {
         {14, vk::kMinus, kShiftCtrl, 12}, {14, vk::kEquals, kShiftCtrl, 16},
         {3, vk::kMinus, kShiftCtrl, 1},   {2, vk::kMinus, kShiftCtrl, 1},
         {1, vk::kMinus, kShiftCtrl, 1},   {1, vk::kEquals, kShiftCtrl, 3},
+        {71, vk::kEquals, kShiftCtrl, 72}, {72, vk::kEquals, kShiftCtrl, 72},
+        {72, vk::kMinus, kShiftCtrl, 70},
         {14, vk::kMinus, 0, 14},          {14, vk::kEquals, kShiftShift, 14},
     };
     for (const Case& c : cases) {

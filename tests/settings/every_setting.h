@@ -13,7 +13,8 @@
 #include "settings_file.h"
 #include "settings_reader.h"
 
-// Every field of the table unlike its default, the numbers unlike each other.
+// Every field of the table unlike its default, the numbers unlike each other
+// and kept as they are by their read limits.
 inline Settings EveryFieldChanged() {
     Settings settings;
     std::int64_t number = 1000;
@@ -26,6 +27,8 @@ inline Settings EveryFieldChanged() {
                     value = !value;
                 } else if constexpr (std::is_same_v<Value, std::string>) {
                     value += " 改";
+                } else if (key.limit == ReadLimit::FontSizeRange) {
+                    value = static_cast<Value>(kLargestFontSize);
                 } else {
                     value = static_cast<Value>(number++);
                 }

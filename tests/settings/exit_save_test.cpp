@@ -95,14 +95,41 @@ TEST_F(ExitSaveTest, TheBackupHoldsTheBoxTextOnlyWhileContentIsRemembered) {
     EXPECT_EQ(store.files[kBackup], "");
 }
 
-TEST_F(ExitSaveTest, AFailedSettingsWriteStillWritesTheBackup) {
-    store.folders.insert(kFolder);
-    store.files[kPath] = "[运行设置]\r\n运行次数=5\r\n";
-    store.readOnly.insert(kPath);
-    settings.RememberContent = true;
-    Save({1, "2*3"});
-    EXPECT_EQ(store.files[kPath], "[运行设置]\r\n运行次数=5\r\n");
-    EXPECT_EQ(store.files[kBackup], "2*3");
+TEST_F(ExitSaveTest, EachStepRunsAndTheResultNamesWhatFailed) {
+    struct Case {
+        const char* name;
+        bool folderFails, settingsReadOnly, backupReadOnly, rememberContent;
+        bool settingsSaved, backupSaved;
+    };
+    const Case cases[] = {
+        {"all written", false, false, false, true, true, true},
+        {"no backup asked for", false, false, true, false, true, true},
+        {"read-only settings file", false, true, false, true, false, true},
+        {"read-only backup", false, false, true, true, true, false},
+        {"folder cannot be made", true, false, false, true, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        store = MemoryFileStore();
+        store.foldersFail = c.folderFails;
+        if (!c.folderFails) store.folders.insert(kFolder);
+        store.files[kBackup] = "old";
+        if (c.settingsReadOnly) {
+            store.files[kPath] = "[运行设置]\r\n运行次数=5\r\n";
+            store.readOnly.insert(kPath);
+        }
+        if (c.backupReadOnly) store.readOnly.insert(kBackup);
+        settings.RememberContent = c.rememberContent;
+        const ExitSaveResult result = SaveSettingsAtExit(file, store, kBackup, settings, {1, "2*3"});
+        EXPECT_EQ(result.SettingsSaved, c.settingsSaved);
+        EXPECT_EQ(result.BackupSaved, c.backupSaved);
+        // A failed step changes nothing; the other still ran.
+        if (c.settingsReadOnly) {
+            EXPECT_EQ(store.files[kPath], "[运行设置]\r\n运行次数=5\r\n");
+        }
+        EXPECT_EQ(store.files[kBackup], c.rememberContent && c.backupSaved ? "2*3" : "old");
+        EXPECT_EQ(store.files.count(kPath) != 0, c.settingsSaved || c.settingsReadOnly);
+    }
 }
 
 TEST(SettingsFileWriteAll, SetsEveryKeyInOneReplaceOrNoneAtAll) {

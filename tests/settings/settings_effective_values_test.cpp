@@ -47,12 +47,26 @@ TEST(EffectiveValues, UndoDepthAndFontSizeStayUsable) {
     };
     const Case cases[] = {
         {INT_MIN, kDefaultUndoDepth, 1}, {-3, kDefaultUndoDepth, 1}, {0, kDefaultUndoDepth, 1},
-        {1, 1, 1}, {14, 14, 14}, {500, 500, 500}, {501, 500, 501}, {800, 500, 800}, {INT_MAX, 500, INT_MAX},
+        {1, 1, 1}, {14, 14, 14}, {72, 72, 72}, {73, 73, 72}, {500, 500, 72}, {501, 500, 72}, {INT_MAX, 500, 72},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.value);
         EXPECT_EQ(EffectiveUndoDepth(c.value), c.depth);
         EXPECT_EQ(EffectiveFontSize(c.value), c.size);
+    }
+}
+
+TEST(EffectiveValues, FontSizeStepsStayWithinTheRange) {
+    struct Case {
+        int size, step, stepped;
+    };
+    const Case cases[] = {
+        {14, 2, 16}, {14, -2, 12}, {2, -2, 1}, {70, 2, 72}, {72, 2, 72}, {INT_MAX, 2, 72}, {INT_MIN, -2, 1},
+        {14, INT_MAX, 72}, {14, INT_MIN, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.size << " by " << c.step);
+        EXPECT_EQ(StepFontSize(c.size, c.step), c.stepped);
     }
 }
 

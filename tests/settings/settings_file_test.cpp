@@ -69,6 +69,39 @@ TEST_F(SettingsFileTest, AFailedWriteLeavesTheFileAsItWas) {
     EXPECT_EQ(store.replaceCount, 1);
 }
 
+// Failures where the settings are kept are told, so the user learns that
+// a choice will be lost; a first run's missing folder is no failure.
+TEST_F(SettingsFileTest, TheFailureHandlerHearsOfEveryWriteThatCouldNotBeKept) {
+    struct Case {
+        const char* name;
+        bool folder, file, readOnly, unreadable, foldersFail;
+        bool written, told;
+    };
+    const Case cases[] = {
+        {"first run: no folder yet", false, false, false, false, false, false, false},
+        {"a new file in the folder", true, false, false, false, false, true, false},
+        {"read-only file", true, true, true, false, false, false, true},
+        {"no file can be made in the folder", true, false, true, false, false, false, true},
+        {"unreadable file", true, true, false, true, false, false, true},
+        {"folder cannot be made", false, false, false, false, true, false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MemoryFileStore store;
+        if (c.folder) store.folders.insert(kFolder);
+        if (c.file) store.files[kPath] = "[s]\r\nk=1\r\n";
+        if (c.readOnly) store.readOnly.insert(kPath);
+        if (c.unreadable) store.unreadable.insert(kPath);
+        store.foldersFail = c.foldersFail;
+        SettingsFile file{store, kPath};
+        int told = 0;
+        file.SetFailureHandler([&told] { ++told; });
+        const bool written = c.foldersFail ? file.CreateFolder() : file.WriteInt("s", "k", 2);
+        EXPECT_EQ(written, c.written);
+        EXPECT_EQ(told, c.told ? 1 : 0);
+    }
+}
+
 TEST_F(SettingsFileTest, AWriteCreatesTheFileInAnExistingFolder) {
     store.folders.insert(kFolder);
     EXPECT_TRUE(file.WriteBool("运行设置", "动态刷新", false));

@@ -157,32 +157,44 @@ TEST_F(SettingsReaderTest, ReadLimitsApplyToTheStoredNumber) {
     constexpr std::int64_t kInt32Min = std::numeric_limits<std::int32_t>::min();
     const auto undoDepth = [](const Settings& s) -> std::int64_t { return s.UndoDepth; };
     const auto savedCaret = [](const Settings& s) -> std::int64_t { return s.SavedCaret; };
+    const auto fontSize = [](const Settings& s) -> std::int64_t { return s.FontSize; };
     struct Case {
+        const char* section;
         const char* key;
         const char* stored;
         std::int64_t (*field)(const Settings&);
         std::int64_t expected;
     };
     const Case cases[] = {
-        {"撤销设置", "0", undoDepth, kDefaultUndoDepth},
-        {"撤销设置", "-3", undoDepth, kDefaultUndoDepth},
-        {"撤销设置", "abc", undoDepth, kDefaultUndoDepth},
-        {"撤销设置", "", undoDepth, kDefaultUndoDepth},
-        {"撤销设置", "0.9", undoDepth, kDefaultUndoDepth},
-        {"撤销设置", "1", undoDepth, 1},
-        {"撤销设置", "800", undoDepth, 800},           // the 500 cap applies when used
-        {"起始选择位置", "5000000000", savedCaret, kInt32Max},
-        {"起始选择位置", "-5000000000", savedCaret, kInt32Min},
-        {"起始选择位置", "-7", savedCaret, -7},
+        {"运行设置", "撤销设置", "0", undoDepth, kDefaultUndoDepth},
+        {"运行设置", "撤销设置", "-3", undoDepth, kDefaultUndoDepth},
+        {"运行设置", "撤销设置", "abc", undoDepth, kDefaultUndoDepth},
+        {"运行设置", "撤销设置", "", undoDepth, kDefaultUndoDepth},
+        {"运行设置", "撤销设置", "0.9", undoDepth, kDefaultUndoDepth},
+        {"运行设置", "撤销设置", "1", undoDepth, 1},
+        {"运行设置", "撤销设置", "800", undoDepth, 800},           // the 500 cap applies when used
+        {"运行设置", "起始选择位置", "5000000000", savedCaret, kInt32Max},
+        {"运行设置", "起始选择位置", "-5000000000", savedCaret, kInt32Min},
+        {"运行设置", "起始选择位置", "-7", savedCaret, -7},
+        {"字体设置", "字体大小", "72", fontSize, 72},
+        {"字体设置", "字体大小", "73", fontSize, 72},
+        {"字体设置", "字体大小", "100000", fontSize, 72},
+        {"字体设置", "字体大小", "2147483647", fontSize, 72},
+        {"字体设置", "字体大小", "1e30", fontSize, 72},
+        {"字体设置", "字体大小", "1", fontSize, 1},
+        {"字体设置", "字体大小", "0", fontSize, 1},
+        {"字体设置", "字体大小", "-5", fontSize, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.key) + " = " + c.stored);
-        Store("运行设置", c.key, c.stored);
+        Store(c.section, c.key, c.stored);
         Settings settings;
         settings.UndoDepth = 7;
         settings.SavedCaret = 7;
+        settings.FontSize = 7;
         ReadOptionKeys(file, settings);
         ReadSavedCaret(file, settings);
+        ReadFontKeys(file, settings);
         EXPECT_EQ(c.field(settings), c.expected);
     }
 }
@@ -211,6 +223,29 @@ TEST_F(SettingsReaderTest, NamesThatOnlyLookAlikeAreOtherKeys) {
     EXPECT_FALSE(settings.WordWrap);
     EXPECT_EQ(settings.UndoDepth, kDefaultUndoDepth);
     EXPECT_TRUE(settings.MulDivSymbols);
+}
+
+TEST_F(SettingsReaderTest, StartUpInOneReadOnceScopeReadsTheFileOnce) {
+    Store("运行设置", "撤销设置", "77");
+    Store("键盘窗口设置", "键盘宽度", "600");
+    store.readCount = 0;
+    Settings settings;
+    {
+        SettingsFile::ReadOnceScope once(file);
+        ReadEveryStep(file, settings);
+        // The instance check writes in between: the write reads the file
+        // again, and what it wrote is read back without another read.
+        EXPECT_TRUE(WriteWindowHandleKey(file, 42));
+        EXPECT_EQ(ReadWindowHandleKey(file), 42);
+        ReadKeyboardWindowKeys(file, settings);
+    }
+    EXPECT_EQ(store.readCount, 2);
+    EXPECT_EQ(settings.UndoDepth, 77);
+    EXPECT_EQ(settings.KeyboardWidth, 600);
+    // Outside a scope every read goes to the file again.
+    store.files[kPath] = "[运行设置]\r\n撤销设置=5\r\n";
+    ReadOptionKeys(file, settings);
+    EXPECT_EQ(settings.UndoDepth, 5);
 }
 
 TEST_F(SettingsReaderTest, WindowHandleRoundTripsAndIsZeroWhenMissing) {

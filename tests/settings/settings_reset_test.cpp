@@ -92,21 +92,27 @@ TEST_F(SettingsResetTest, AnswerYesSetsTheListedValuesAndKeepsTheRest) {
 TEST_F(SettingsResetTest, DeletesTheBackupsAndTheSettingsFileInOrderSkippingMissingOnes) {
     const struct {
         std::vector<const std::string*> missing;
+        const std::string* readOnly;
         std::vector<std::string> deleted;
     } cases[] = {
-        {{}, {kFiles.BackupIni, kFiles.BackupText, kFiles.SettingsFile}},
-        {{&kFiles.BackupIni, &kFiles.BackupText}, {kFiles.SettingsFile}},
-        {{&kFiles.BackupIni, &kFiles.BackupText, &kFiles.SettingsFile}, {}},
+        {{}, nullptr, {kFiles.BackupIni, kFiles.BackupText, kFiles.SettingsFile}},
+        {{&kFiles.BackupIni, &kFiles.BackupText}, nullptr, {kFiles.SettingsFile}},
+        {{&kFiles.BackupIni, &kFiles.BackupText, &kFiles.SettingsFile}, nullptr, {}},
+        // One that cannot go stops nothing either, and is told.
+        {{}, &kFiles.BackupText, {kFiles.BackupIni, kFiles.SettingsFile}},
     };
     for (const auto& c : cases) {
         MemoryFileStore files;
         files.files = store.files;
         for (const std::string* path : c.missing) files.files.erase(*path);
+        if (c.readOnly) files.readOnly.insert(*c.readOnly);
         files.files["C:\\p\\Numerin运行文件\\other.txt"] = "y";
         RecordingHost host(true);
-        ASSERT_TRUE(ResetSettings(settings, files, kFiles, host));
+        const std::optional<ResetLive> live = ResetSettings(settings, files, kFiles, host);
+        ASSERT_TRUE(live);
+        EXPECT_EQ(live->FilesDeleted, c.readOnly == nullptr);
         EXPECT_EQ(files.deleted, c.deleted);
-        EXPECT_EQ(files.files.size(), 1u);
+        EXPECT_EQ(files.files.size(), c.readOnly ? 2u : 1u);
         EXPECT_EQ(host.calls.back(), "countdown 30");  // a missing file stops nothing
     }
 }

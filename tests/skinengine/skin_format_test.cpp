@@ -6,7 +6,8 @@ namespace {
 
 SkinFile Sample() {
     SkinFile skin;
-    skin.colours = {0x00F0E0D0, 0x00102030, 0x00C8B4A0, 0x00000000, 0x00FFFFFF, 0x00804020, 0x000000FF};
+    for (std::size_t i = 0; i < skin.colours.size(); ++i)
+        skin.colours[i] = static_cast<std::uint32_t>(0x00F0E0D0 - 0x00050709 * i);
     return skin;
 }
 
@@ -52,11 +53,12 @@ TEST(SkinFormat, WrongFieldsAreRejectedEvenWithAGoodChecksum) {
         std::uint8_t value;
     };
     const Case cases[] = {
-        {0, ','},  {3, 'e'}, {4, 0}, {4, 2}, {6, 2}, {7, 1}, {8, 6}, {8, 8}, {9, 1}, {13, 1}, {37, 1},
+        {0, ','}, {3, 'e'}, {4, 1}, {4, 3}, {5, 1}, {6, 2}, {7, 1}, {8, kSkinColourCount - 1},
+        {8, kSkinColourCount + 1}, {9, 1}, {13, 1}, {kSkinFileSize - 3, 1},
     };
     for (const Case& c : cases) {
         auto bytes = EncodeSkin(Sample());
-        bytes[c.offset] = c.value;
+        bytes[c.offset] = static_cast<std::uint8_t>(c.value);
         unsigned sum = 0;
         for (std::size_t i = 0; i + 2 < bytes.size(); ++i) sum += bytes[i];
         bytes[bytes.size() - 2] = sum & 0xFF;
@@ -65,9 +67,9 @@ TEST(SkinFormat, WrongFieldsAreRejectedEvenWithAGoodChecksum) {
     }
 }
 
-TEST(SkinFormat, BlendOfSkinAndSystemColours) {
+TEST(SkinFormat, BlendOfTwoColours) {
     struct Case {
-        std::uint32_t skin, system;
+        std::uint32_t over, under;
         int strength;
         std::uint32_t expected;
     };
@@ -78,8 +80,31 @@ TEST(SkinFormat, BlendOfSkinAndSystemColours) {
         {0x00123456, 0x00ABCDEF, 900, 0x00123456}, {0x00000000, 0x00000001, 250, 0x00000000},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(BlendSkinColour(c.skin, c.system, c.strength), c.expected)
-            << std::hex << c.skin << " " << c.system << " " << std::dec << c.strength;
+        EXPECT_EQ(BlendSkinColour(c.over, c.under, c.strength), c.expected)
+            << std::hex << c.over << " " << c.under << " " << std::dec << c.strength;
+}
+
+TEST(SkinFormat, ContrastRatioAndReadableText) {
+    EXPECT_NEAR(ContrastRatio(0x000000, 0xFFFFFF), 21.0, 1e-9);
+    EXPECT_NEAR(ContrastRatio(0xFFFFFF, 0x000000), 21.0, 1e-9);
+    EXPECT_NEAR(ContrastRatio(0x123456, 0x123456), 1.0, 1e-9);
+    EXPECT_NEAR(ContrastRatio(0x0000FF, 0xFFFFFF), 4.0, 0.01);  // pure red (0x00BBGGRR) on white
+    struct Case {
+        std::uint32_t text, background;
+    };
+    // Pure red on white, on a dark surface and on a mid grey; a text that
+    // already reads stays as it is.
+    const Case cases[] = {{0x0000FF, 0xFFFFFF}, {0x0000FF, 0x1C2026}, {0x0000FF, 0x808080}, {0x202020, 0xF0F0F0}};
+    for (const Case& c : cases) {
+        const std::uint32_t readable = ReadableOn(c.text, c.background);
+        EXPECT_GE(ContrastRatio(readable, c.background), kReadableContrast) << std::hex << c.text << " " << c.background;
+        if (ContrastRatio(c.text, c.background) >= kReadableContrast) {
+            EXPECT_EQ(readable, c.text);
+        }
+    }
+    // The red stays red: more red than green or blue.
+    const std::uint32_t red = ReadableOn(0x0000FF, 0xFFFFFF);
+    EXPECT_GT(red & 0xFF, (red >> 8) & 0xFF);
 }
 
 }  // namespace

@@ -16,16 +16,19 @@ public:
     std::set<std::string> folders;
     std::set<std::string> readOnly;
     std::set<std::string> unreadable;
+    bool foldersFail = false;  // CreateFolder fails, as on a read-only disk
     int replaceCount = 0;
+    int readCount = 0;
     std::vector<std::string> deleted;  // files Delete removed, in order
 
     std::optional<std::string> ReadAll(const std::string& path) override {
+        ++readCount;
         const auto found = files.find(path);
         if (found == files.end() || unreadable.count(path) != 0) return std::nullopt;
         return found->second;
     }
 
-    bool Exists(const std::string& path) override { return files.count(path) != 0; }
+    bool Exists(const std::string& path) override { return files.count(path) != 0 || folders.count(path) != 0; }
 
     bool ReplaceAtomically(const std::string& path, const std::string& bytes) override {
         ++replaceCount;
@@ -38,6 +41,7 @@ public:
     }
 
     bool CreateFolder(const std::string& path) override {
+        if (foldersFail) return folders.count(path) != 0;
         folders.insert(path);
         return true;
     }

@@ -1,0 +1,196 @@
+// What the skin engine puts on the screen: pixels of real windows read back
+// from the screen, for several skins, the system look and the reset.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <array>
+
+#include "../wingui/modal_steps.h"
+#include "analysis_ids.h"
+#include "analysis_window.h"
+#include "appearance_ids.h"
+#include "appearance_window.h"
+#include "settings.h"
+#include "settings_file.h"
+#include "skin.h"
+#include "skin_format.h"
+#include "win32_file_store.h"
+#include "window_fixture.h"
+
+namespace {
+
+COLORREF ScreenPixel(POINT at) {
+    const HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, at.x, at.y);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+// A point of `window` at (x, y) of its client area.
+COLORREF ClientPixel(HWND window, int x, int y) {
+    POINT at{x, y};
+    ClientToScreen(window, &at);
+    return ScreenPixel(at);
+}
+
+SkinFile StoredSkin(int index) {
+    const ResourceBytes bytes = SkinResource(index);
+    return ParseSkin(bytes.data, bytes.size).value_or(SkinFile{});
+}
+
+// Brings a dialog over the main window, which the fixture keeps on top.
+void ShowOnTop(HWND dialog) {
+    SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
+void PaintNow(HWND window) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+class SkinPaintTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        SetCursorPos(0, 0);  // no control is hot
+        SetWindowPos(window_.Handle(), HWND_TOPMOST, 40, 40, 600, 400, SWP_SHOWWINDOW | SWP_NOACTIVATE);
+        ASSERT_TRUE(skin_.Load());
+    }
+    void TearDown() override {
+        CancelLaterSteps();
+        skin_.SetAero(false);
+        skin_.AdjustAero({kFullEffectsStrength, 1, 1, 1, 0, 0, 0});
+        skin_.Apply(16);
+        WindowTest::TearDown();
+    }
+
+    // Caption (beside its text), menu bar (right of its items) and status
+    // bar (above its texts), read from the screen.
+    std::array<COLORREF, 3> Bars() {
+        const HWND main = window_.Handle();
+        PaintNow(main);
+        Pump();
+        RECT frame;
+        GetWindowRect(main, &frame);
+        TITLEBARINFO title{};
+        title.cbSize = sizeof title;
+        GetTitleBarInfo(main, &title);
+        MENUBARINFO bar{};
+        bar.cbSize = sizeof bar;
+        GetMenuBarInfo(main, OBJID_MENU, 0, &bar);
+        RECT status;
+        GetWindowRect(window_.Status(), &status);
+        return {ScreenPixel({(frame.left + frame.right) / 2, (title.rcTitleBar.top + title.rcTitleBar.bottom) / 2}),
+                ScreenPixel({bar.rcBar.right - 20, (bar.rcBar.top + bar.rcBar.bottom) / 2}),
+                ScreenPixel({status.left + 2, status.top + 2})};
+    }
+
+    Skin skin_;
+};
+
+TEST_F(SkinPaintTest, CaptionMenuBarAndStatusBarTakeEachSkinAndSixteenGivesBackTheSystemLook) {
+    skin_.Apply(16);
+    const auto system = Bars();
+    for (int index : {8, 21, 5, 31, 12}) {
+        skin_.Apply(index);
+        const auto shown = Bars();
+        const SkinFile skin = StoredSkin(index);
+        EXPECT_TRUE(shown[0] == skin.colours[kSkinCaption] || shown[0] == skin.colours[kSkinInactiveCaption])
+            << index << std::hex << " " << shown[0];
+        EXPECT_EQ(shown[1], skin.colours[kSkinMenuBar]) << index;
+        EXPECT_EQ(shown[2], skin.colours[kSkinStatusBar]) << index;
+        for (int part = 0; part < 3; ++part) EXPECT_NE(shown[part], system[part]) << index << " " << part;
+    }
+    skin_.Apply(16);
+    EXPECT_EQ(Bars(), system);
+    EXPECT_EQ(system[1], GetSysColor(COLOR_MENU));
+}
+
+// The reset of the settings: effects off, strength 0, skin 8.
+TEST_F(SkinPaintTest, TheResetLeavesSkinEightWhole) {
+    skin_.Apply(21);
+    skin_.SetAero(false);
+    skin_.AdjustAero({0, 1, 1, 1, 0, 0, 0});
+    skin_.Apply(8);
+    EXPECT_EQ(Bars()[1], StoredSkin(8).colours[kSkinMenuBar]);
+    EXPECT_EQ(Bars()[2], StoredSkin(8).colours[kSkinStatusBar]);
+}
+
+TEST_F(SkinPaintTest, GdiAndUserObjectsStayTheSameOverAHundredSwitches) {
+    skin_.Apply(1);
+    Bars();
+    const DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    const DWORD user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+    // Wine 8 counts nothing here (both 0); Windows does.
+    if (gdi == 0 && user == 0) GTEST_SKIP() << "this system does not count GDI and USER objects";
+    for (int i = 0; i < 100; ++i) {
+        skin_.Apply(i % 33 + 1);
+        skin_.SetAero(i % 2 == 0);
+        PaintNow(window_.Handle());
+    }
+    skin_.SetAero(false);
+    skin_.Apply(1);
+    Bars();
+    EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdi);
+    EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), user);
+}
+
+class RecordingHost : public AppearanceHost {
+public:
+    void ApplySkin(int) override {}
+    void SetSkinAero(bool) override {}
+    void AdjustSkinAero(const std::array<int, 7>&) override {}
+    void SetWindowAlpha(int) override {}
+    void SetBoxColours(int, int) override {}
+    void ApplyBars() override {}
+};
+
+TEST_F(SkinPaintTest, APushButtonOfTheAppearanceWindowTakesTheSkinsFace) {
+    ProgramFolder folder;
+    Win32FileStore store{folder.Path()};
+    SettingsFile file{store, programfiles::kSettingsFile};
+    Settings settings;
+    RecordingHost host;
+    skin_.Apply(8);
+    COLORREF skinned = CLR_INVALID, system = CLR_INVALID;
+    Later([&] {
+        const HWND dialog = FindWindowW(L"#32770", L"外观设置");
+        const HWND next = GetDlgItem(dialog, IDC_APP_NEXT);
+        ShowOnTop(dialog);
+        PaintNow(dialog);
+        skinned = ClientPixel(next, 4, 4);
+        skin_.Apply(16);
+        PaintNow(dialog);
+        system = ClientPixel(next, 4, 4);
+        SendMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+    });
+    RunAppearanceWindow(GetModuleHandleW(nullptr), window_.Handle(), settings, file, host);
+    EXPECT_EQ(skinned, StoredSkin(8).colours[kSkinButtonFace]);
+    EXPECT_EQ(system, GetSysColor(COLOR_BTNFACE));
+}
+
+// A label stands on a tab page: it shows the page, with and without the
+// effects' gradient behind the window.
+TEST_F(SkinPaintTest, ALabelOnATabPageHasThePagesBackground) {
+    for (bool effects : {false, true}) {
+        skin_.SetAero(effects);
+        skin_.Apply(8);
+        COLORREF label = CLR_INVALID, page = CLR_INVALID;
+        Later([&] {
+            const HWND dialog = FindWindowW(L"#32770", nullptr);
+            ShowOnTop(dialog);
+            PaintNow(dialog);
+            const HWND from = GetDlgItem(dialog, IDC_ANA_INPUT_LABEL);
+            RECT client;
+            GetClientRect(from, &client);
+            label = ClientPixel(from, client.right - 1, client.bottom - 1);  // beside its text
+            page = ClientPixel(from, client.right + 3, client.bottom - 1);
+            EndDialog(dialog, 0);
+        });
+        RunAnalysisWindow(GetModuleHandleW(nullptr), window_.Handle(), 0);
+        EXPECT_EQ(label, page) << effects;
+        EXPECT_EQ(page, StoredSkin(8).colours[kSkinTabSelected]) << effects;
+    }
+}
+
+}  // namespace
