@@ -156,8 +156,8 @@ protected:
         ProgramFolder work;
         std::string failure;
         RunShell(work,
-                 "for i in $(seq 600); do jobs=$(lpstat -o) || exit 1; [ -z \"$jobs\" ] && exit 0; sleep 0.1; done\n"
-                 "echo \"the print job did not end within 60 s: $jobs\"; exit 1",
+                 "for i in $(seq 600); do queue=$(lpstat -o) || exit 1; [ -z \"$queue\" ] && exit 0; sleep 0.1; done\n"
+                 "echo \"the print job did not end within 60 s: $queue\"; exit 1",
                  failure);
         EXPECT_EQ(failure, "");
         std::vector<std::wstring> added;
