@@ -15,7 +15,9 @@ out=${NUMEREL_BUILD_DIR:-build}
 if [ "$(id -u)" = 0 ]; then
   bash .ci/setup.sh
   if [ -n "${SUDO_USER:-}" ] && [ "$SUDO_USER" != root ]; then
-    exec runuser -u "$SUDO_USER" -- "$root/run.sh"
+    source .ci/wine_session.sh
+    wine_session_as_sudo_user home "$root/run.sh"
+    exit $?
   fi
 else
   bash .ci/setup.sh --check ./run.sh

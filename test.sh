@@ -21,7 +21,9 @@ out=${NUMEREL_BUILD_DIR:-build}
 if [ "$(id -u)" = 0 ]; then
   bash .ci/setup.sh || exit 1
   if [ -n "${SUDO_USER:-}" ] && [ "$SUDO_USER" != root ]; then
-    exec runuser -u "$SUDO_USER" -- "$root/test.sh"
+    source .ci/wine_session.sh
+    wine_session_as_sudo_user private "$root/test.sh"
+    exit $?
   fi
 else
   bash .ci/setup.sh --check ./test.sh || exit 1

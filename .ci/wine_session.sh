@@ -177,6 +177,13 @@ wine_session_stop() {
 # in NUMEREL_PDF_PRINTER_ERROR (the printing test reports it) and returns 1.
 wine_session_start_printer() {
   local mode=${1:-private} ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd dir name uri tries need
+  # Started by wine_session_as_sudo_user: root runs the printer, and its
+  # variables (or the reason there is none) came with the environment.
+  if [ -n "${NUMEREL_PRINTER_FROM_ROOT:-}" ]; then
+    WINE_SESSION_PRINTER_TRIED=1
+    [ -z "${NUMEREL_PDF_PRINTER_ERROR:-}" ]
+    return
+  fi
   WINE_SESSION_PRINTER_TRIED=1
   unset NUMEREL_PDF_DIR NUMEREL_PDF_PRINTER_ERROR
   if [ "$(id -u)" != 0 ]; then
@@ -266,4 +273,27 @@ wine_session_stop_printer() {
     rm -rf "$WINE_SESSION_CUPS_DIR"
   fi
   WINE_SESSION_CUPS_PDF_CONF="" WINE_SESSION_CUPS_DIR=""
+}
+
+# Run as root through sudo: starts the PDF printer as root (the cups-pdf
+# backend needs it; $1 is the printer's mode, as for
+# wine_session_start_printer), runs the script $2 as the user who asked,
+# with the printer's variables, then stops the printer, also when
+# interrupted. Returns the script's status.
+wine_session_as_sudo_user() {
+  local mode=$1 script=$2 status=0 given=(NUMEREL_PRINTER_FROM_ROOT=1)
+  trap wine_session_stop_printer EXIT
+  trap 'exit 130' INT TERM
+  if wine_session_start_printer "$mode"; then
+    given+=(CUPS_SERVER="$CUPS_SERVER")
+    if [ -n "${NUMEREL_PDF_DIR:-}" ]; then
+      mkdir -p "$NUMEREL_PDF_DIR" && chown "$SUDO_USER" "$NUMEREL_PDF_DIR"
+      given+=(NUMEREL_PDF_DIR="$NUMEREL_PDF_DIR")
+    fi
+  else
+    given+=(NUMEREL_PDF_PRINTER_ERROR="$NUMEREL_PDF_PRINTER_ERROR")
+  fi
+  runuser -u "$SUDO_USER" -- env "${given[@]}" "$script" || status=$?
+  wine_session_stop_printer
+  return $status
 }
