@@ -2,8 +2,9 @@
 # Builds the engine benchmark natively in Release and runs it. Arguments go to
 # the benchmark (for example --benchmark_filter=fraction).
 #   ./bench.sh windows   the main window under Wine instead (tests/bench/windows_bench.sh);
-#                        ./bench.sh windows commands|files|bases: only the commands on
-#                        whole texts, the file menu and replace all, or base conversion
+#                        ./bench.sh windows commands|files|bases|repaint: only the commands
+#                        on whole texts, the file menu and replace all, base conversion,
+#                        or the main window's repaint in several skins
 set -euo pipefail
 root="$(cd "$(dirname "$0")" && pwd)"
 if [ "${1:-}" = windows ]; then
