@@ -1,7 +1,8 @@
 // SkinH_EL.dll: the program's own skin engine. Attaching a skin subclasses
 // every window of the calling thread, those that exist and (through a
 // thread-local window-creation hook) those made later. It paints the frame,
-// caption and menu bar of top-level windows and the whole of push buttons,
+// caption and menu bar of top-level windows, the items of pop-up menus
+// while they show, and the whole of push buttons,
 // check boxes, radio buttons, group boxes, labels, tabs and status bars in
 // the skin's colours, and answers the other controls' colour questions.
 // The edit controls keep the program's own look: they are never subclassed,
@@ -14,6 +15,7 @@
 #include <cwchar>
 
 #include "skin_format.h"
+#include "skin_menu.h"
 #include "skin_paint.h"
 
 namespace {
@@ -224,11 +226,32 @@ LRESULT CALLBACK SkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             return result;
         }
         break;
+    // Pop-up menus: drawn by the engine while they show.
+    case WM_INITMENUPOPUP: {
+        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        if (!HIWORD(lParam)) TakeMenu(reinterpret_cast<HMENU>(wParam), engine.control);
+        return result;
+    }
+    case WM_UNINITMENUPOPUP:
+        ReleaseMenu(reinterpret_cast<HMENU>(wParam));
+        break;
+    case WM_MEASUREITEM:
+        if (MeasureMenuItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) return TRUE;
+        break;
+    case WM_DRAWITEM:
+        if (DrawMenuItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), engine.colours)) return TRUE;
+        break;
+    case WM_MENUCHAR:
+        return MenuAccessKey(reinterpret_cast<HMENU>(lParam), LOWORD(wParam),
+                             DefSubclassProc(window, message, wParam, lParam));
     case WM_CREATE: {
         const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
         DressCaption(window);
         return result;
     }
+    case WM_EXITMENULOOP:
+        ReleaseAllMenus();
+        break;
     case WM_NCDESTROY:
         if (engine.hot == window) engine.hot = nullptr;
         RemovePropW(window, kInactiveProperty);
@@ -289,6 +312,12 @@ void Refresh() {
         engine.hook = nullptr;
     }
     if (!engine.skinned) engine.hot = nullptr;
+    // A menu open now takes the new colours, or goes back to the system's.
+    if (engine.skinned) {
+        RebrushMenus(engine.control);
+    } else {
+        ReleaseAllMenus();
+    }
     EnumThreadWindows(GetCurrentThreadId(), DressTopLevel, 0);
     if (oldWindow) DeleteObject(oldWindow);
     if (oldControl) DeleteObject(oldControl);

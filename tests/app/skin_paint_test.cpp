@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <array>
+#include <functional>
 
 #include "../wingui/modal_steps.h"
 #include "analysis_ids.h"
@@ -133,6 +134,56 @@ TEST_F(SkinPaintTest, GdiAndUserObjectsStayTheSameOverAHundredSwitches) {
     Bars();
     EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdi);
     EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), user);
+}
+
+// The context menu and one of its sub-menus, opened as the program opens
+// them: their items show the skin's menu colour, the system's with skin
+// 16, and after they close every item is a plain text item again.
+TEST_F(SkinPaintTest, PopUpMenusTakeTheSkinAndGiveTheirItemsBackWhenTheyClose) {
+    const HMENU menu = window_.ContextMenu();
+    const HMENU functions = GetSubMenu(menu, 10);
+    ASSERT_NE(functions, nullptr);
+    for (int index : {8, 5, 16}) {
+        skin_.Apply(index);
+        const COLORREF expected = index == 16 ? GetSysColor(COLOR_MENU) : StoredSkin(index).colours[kSkinMenu];
+        COLORREF top = CLR_INVALID, sub = CLR_INVALID;
+        // Beside the check mark's place of an item that is not chosen, read
+        // once the pop-up is on the screen (X maps a new window a moment
+        // after it is shown), then `next` in the menu loop.
+        std::function<void(HMENU, int, COLORREF&, std::function<void()>, int)> read =
+            [&](HMENU popup, int position, COLORREF& out, std::function<void()> next, int triesLeft) {
+                RECT item{};
+                GetMenuItemRect(nullptr, popup, static_cast<UINT>(position), &item);
+                out = ScreenPixel({item.left + 3, item.top + 2});
+                if (out != expected && triesLeft > 0) {
+                    Later([=, &read, &out] { read(popup, position, out, next, triesLeft - 1); });
+                } else {
+                    next();
+                }
+            };
+        Later([&] {
+            read(menu, 0, top, [&] {
+                // Down to 插入函数 and into it.
+                for (int i = 0; i <= 10; ++i) PostMessageW(window_.Handle(), WM_KEYDOWN, VK_DOWN, 0);
+                PostMessageW(window_.Handle(), WM_KEYDOWN, VK_RIGHT, 0);
+                // A sub-menu opened by the keyboard has its first item chosen.
+                Later([&] { read(functions, GetMenuItemCount(functions) - 1, sub, [] { EndMenu(); }, 200); });
+            }, 200);
+        });
+        TrackPopupMenu(menu, TPM_RIGHTBUTTON, 100, 100, 0, window_.Handle(), nullptr);
+        Pump();
+        EXPECT_EQ(top, expected) << index;
+        EXPECT_EQ(sub, expected) << index;
+        for (HMENU shown : {menu, functions})
+            for (int i = 0; i < GetMenuItemCount(shown); ++i) {
+                MENUITEMINFOW info{};
+                info.cbSize = sizeof info;
+                info.fMask = MIIM_FTYPE | MIIM_DATA;
+                GetMenuItemInfoW(shown, static_cast<UINT>(i), TRUE, &info);
+                EXPECT_EQ(info.fType & ~MFT_SEPARATOR, 0u) << index << " " << i;
+                EXPECT_EQ(info.dwItemData, 0u) << index << " " << i;
+            }
+    }
 }
 
 class RecordingHost : public AppearanceHost {
