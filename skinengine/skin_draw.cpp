@@ -34,6 +34,8 @@ std::wstring TextOf(HWND window) {
     return text;
 }
 
+HFONT FontOf(HWND window) { return reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)); }
+
 void Text(HDC dc, const std::wstring& text, RECT rect, COLORREF colour, UINT format) {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, colour);

@@ -12,6 +12,7 @@ void Line(HDC dc, int x0, int y0, int x1, int y1, COLORREF colour);
 // A check mark two pixels thick in a box of about 13 pixels at `box`.
 void CheckMark(HDC dc, const RECT& box, COLORREF colour);
 std::wstring TextOf(HWND window);
+HFONT FontOf(HWND window);
 // `text` in `colour` with a transparent background.
 void Text(HDC dc, const std::wstring& text, RECT rect, COLORREF colour, UINT format);
 

@@ -2,9 +2,10 @@
 // every window of the calling thread, those that exist and (through a
 // thread-local window-creation hook) those made later. It paints the frame,
 // caption and menu bar of top-level windows, the items of pop-up menus
-// while they show, and the whole of push buttons,
-// check boxes, radio buttons, group boxes, labels, tabs and status bars in
-// the skin's colours, and answers the other controls' colour questions.
+// while they show, and the whole of push buttons, check boxes, radio
+// buttons, group boxes, labels, tabs, status bars, track bars, drop-down
+// lists and list boxes in the skin's colours, and answers the other
+// controls' colour questions.
 // The edit controls keep the program's own look: they are never subclassed,
 // and WM_CTLCOLOREDIT is left alone. The system look (skin 16, or a damaged
 // skin) removes every subclass and the hook again.
@@ -123,8 +124,23 @@ void RepaintNow(HWND window, SkinnedKind kind) {
     ReleaseDC(window, dc);
 }
 
-// Messages after which a button or label draws itself at once.
-bool DrawsItselfAfter(UINT message) {
+// Messages after which a control the engine paints draws itself at once,
+// outside WM_PAINT.
+bool DrawsItselfAfter(HWND window, SkinnedKind kind, UINT message) {
+    if (kind == SkinnedKind::kListBox) {
+        switch (message) {
+        case LB_SETSEL:
+        case LB_SETCURSEL:
+        case LB_SELITEMRANGE:
+        case LB_SELITEMRANGEEX:
+        case LB_SETCARETINDEX:
+        case WM_MOUSEWHEEL:
+        case WM_VSCROLL: return true;
+        case WM_MOUSEMOVE: return GetCapture() == window;  // choosing by dragging
+        default: break;
+        }
+    }
+    if (kind == SkinnedKind::kComboBox && (message == CB_SETCURSEL || message == CB_SHOWDROPDOWN)) return true;
     switch (message) {
     case BM_SETSTATE:
     case BM_SETCHECK:
@@ -258,7 +274,7 @@ LRESULT CALLBACK SkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         RemoveWindowSubclass(window, SkinProc, kSubclassId);
         break;
     }
-    if (kind != SkinnedKind::kOther && DrawsItselfAfter(message)) {
+    if (kind != SkinnedKind::kOther && DrawsItselfAfter(window, kind, message)) {
         const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
         RepaintNow(window, kind);
         return result;

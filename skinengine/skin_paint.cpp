@@ -9,8 +9,6 @@
 
 namespace {
 
-HFONT FontOf(HWND window) { return reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)); }
-
 RECT ToWindow(HWND window, RECT screen) {
     RECT frame;
     GetWindowRect(window, &frame);
@@ -98,17 +96,6 @@ void PaintMenuBar(HWND window, HDC dc, const SkinColours& colours) {
         }
         Text(dc, caption, item, ink, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
     }
-}
-
-// What lies under a see-through child: the page of a tab control beneath
-// it, else its parent's own background.
-void PaintUnderAll(HWND child, HDC dc, const RECT& area, const SkinColours& colours);
-
-void PaintUnder(HWND child, HDC dc, const RECT& area, const SkinColours& colours) {
-    const int saved = SaveDC(dc);
-    IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
-    PaintUnderAll(child, dc, area, colours);
-    RestoreDC(dc, saved);
 }
 
 // The parent paints its whole background: the caller clips it to `area`.
@@ -339,6 +326,13 @@ bool ClassIs(const wchar_t* name, const wchar_t* wanted) { return lstrcmpiW(name
 
 }  // namespace
 
+void PaintUnder(HWND child, HDC dc, const RECT& area, const SkinColours& colours) {
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
+    PaintUnderAll(child, dc, area, colours);
+    RestoreDC(dc, saved);
+}
+
 SkinnedKind KindOf(HWND window) {
     wchar_t name[64];
     if (!GetClassNameW(window, name, 64)) return SkinnedKind::kOther;
@@ -370,6 +364,12 @@ SkinnedKind KindOf(HWND window) {
     }
     if (ClassIs(name, WC_TABCONTROLW)) return (style & (TCS_BUTTONS | TCS_VERTICAL)) ? SkinnedKind::kOther : SkinnedKind::kTab;
     if (ClassIs(name, STATUSCLASSNAMEW)) return SkinnedKind::kStatusBar;
+    if (ClassIs(name, TRACKBAR_CLASSW)) return (style & TBS_VERT) ? SkinnedKind::kOther : SkinnedKind::kTrackBar;
+    if (ClassIs(name, WC_COMBOBOXW))
+        return (style & 3) == CBS_DROPDOWNLIST ? SkinnedKind::kComboBox : SkinnedKind::kOther;
+    if (ClassIs(name, WC_LISTBOXW))
+        return (style & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE | LBS_NODATA)) ? SkinnedKind::kOther
+                                                                                    : SkinnedKind::kListBox;
     return SkinnedKind::kOther;
 }
 
@@ -406,6 +406,9 @@ bool PaintControl(HWND window, HDC dc, SkinnedKind kind, const SkinColours& colo
     case SkinnedKind::kLabel: PaintLabel(window, dc, colours); return true;
     case SkinnedKind::kTab: PaintTab(window, dc, colours); return true;
     case SkinnedKind::kStatusBar: PaintStatusBar(window, dc, colours); return true;
+    case SkinnedKind::kTrackBar: PaintTrackBar(window, dc, colours, hot); return true;
+    case SkinnedKind::kComboBox: PaintComboBox(window, dc, colours, hot); return true;
+    case SkinnedKind::kListBox: PaintListBox(window, dc, colours); return true;
     case SkinnedKind::kOther: return false;
     }
     return false;

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "../wingui/modal_steps.h"
+#include "accumulator_ids.h"
 #include "analysis_ids.h"
 #include "analysis_window.h"
 #include "appearance_ids.h"
@@ -196,28 +197,66 @@ public:
     void ApplyBars() override {}
 };
 
-TEST_F(SkinPaintTest, APushButtonOfTheAppearanceWindowTakesTheSkinsFace) {
+// A push button, the track bar's channel and a colour list's face (beside
+// its arrow) take the skin; skin 16 gives the button back its system face.
+TEST_F(SkinPaintTest, ButtonTrackBarAndColourListOfTheAppearanceWindowTakeTheSkin) {
     ProgramFolder folder;
     Win32FileStore store{folder.Path()};
     SettingsFile file{store, programfiles::kSettingsFile};
     Settings settings;
     RecordingHost host;
     skin_.Apply(8);
-    COLORREF skinned = CLR_INVALID, system = CLR_INVALID;
+    COLORREF button = CLR_INVALID, channel = CLR_INVALID, list = CLR_INVALID, system = CLR_INVALID;
     Later([&] {
         const HWND dialog = FindWindowW(L"#32770", L"外观设置");
         const HWND next = GetDlgItem(dialog, IDC_APP_NEXT);
+        const HWND slider = GetDlgItem(dialog, IDC_APP_OPACITY);
+        const HWND colours = GetDlgItem(dialog, IDC_APP_BACK_COLOUR);
         ShowOnTop(dialog);
         PaintNow(dialog);
-        skinned = ClientPixel(next, 4, 4);
+        button = ClientPixel(next, 4, 4);
+        RECT track, face;
+        SendMessageW(slider, TBM_SETPOS, TRUE, 100);  // the thumb at the right end
+        SendMessageW(slider, TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&track));
+        channel = ClientPixel(slider, track.left + 3, (track.top + track.bottom) / 2);
+        GetClientRect(colours, &face);
+        list = ClientPixel(colours, face.right - 3, 3);
         skin_.Apply(16);
         PaintNow(dialog);
         system = ClientPixel(next, 4, 4);
         SendMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
     });
     RunAppearanceWindow(GetModuleHandleW(nullptr), window_.Handle(), settings, file, host);
-    EXPECT_EQ(skinned, StoredSkin(8).colours[kSkinButtonFace]);
+    const SkinFile skin = StoredSkin(8);
+    EXPECT_EQ(button, skin.colours[kSkinButtonFace]);
+    EXPECT_EQ(channel, skin.colours[kSkinScrollTrack]);
+    EXPECT_EQ(list, skin.colours[kSkinButtonFace]);
     EXPECT_EQ(system, GetSysColor(COLOR_BTNFACE));
+}
+
+// The accumulator's list of records: its chosen entry in the skin's
+// highlight, the rest of the list in the skin's list colour.
+TEST_F(SkinPaintTest, TheAccumulatorsListsTakeTheSkin) {
+    skin_.Apply(8);
+    PressWithCtrl('H');  // 记录
+    SetLine("2+4");
+    Press(VK_RETURN);
+    PressWithCtrl('M');
+    const HWND accumulator = FindWindowW(L"#32770", L"累加器");
+    ASSERT_NE(accumulator, nullptr);
+    ShowOnTop(accumulator);
+    const HWND records = GetDlgItem(accumulator, IDC_ACC_RECORDS);
+    SendMessageW(records, LB_SETSEL, TRUE, 0);
+    PaintNow(accumulator);
+    Pump();
+    RECT first, client;
+    SendMessageW(records, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
+    GetClientRect(records, &client);
+    const SkinFile skin = StoredSkin(8);
+    EXPECT_EQ(ClientPixel(records, first.right - 3, first.top + 1), skin.colours[kSkinMenuHighlight]);
+    EXPECT_EQ(ClientPixel(records, 3, client.bottom - 3), skin.colours[kSkinMenu]);
+    SendMessageW(GetDlgItem(accumulator, IDCANCEL), BM_CLICK, 0, 0);
+    Pump();
 }
 
 // A label stands on a tab page: it shows the page, with and without the
