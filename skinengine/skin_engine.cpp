@@ -354,6 +354,7 @@ extern "C" int WINAPI SkinH_AttachRes(const void* bytes, int count, const char*,
 
 // Effects (the gradient backgrounds) on (1) or off (0).
 extern "C" int WINAPI SkinH_SetAero(int on) {
+    if (engine.effects == (on != 0)) return 0;
     engine.effects = on != 0;
     if (engine.skinned) Refresh();
     return 0;
@@ -363,7 +364,11 @@ extern "C" int WINAPI SkinH_SetAero(int on) {
 // gradient) shows over the skin; the skin itself always shows whole. The
 // others are unused.
 extern "C" int WINAPI SkinH_AdjustAero(int strength, int, int, int, int, int, int, int, int) {
-    engine.effectsStrength = std::clamp(strength, 0, kFullEffectsStrength);
-    if (engine.skinned) Refresh();
+    const int effectsStrength = std::clamp(strength, 0, kFullEffectsStrength);
+    if (effectsStrength == engine.effectsStrength) return 0;
+    engine.effectsStrength = effectsStrength;
+    // Only the gradient shows the strength: a slider dragged with the
+    // effects off repaints nothing.
+    if (engine.skinned && engine.effects) Refresh();
     return 0;
 }

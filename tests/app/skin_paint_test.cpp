@@ -6,6 +6,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "../wingui/modal_steps.h"
 #include "accumulator_ids.h"
@@ -118,23 +119,75 @@ TEST_F(SkinPaintTest, TheResetLeavesSkinEightWhole) {
     EXPECT_EQ(Bars()[2], StoredSkin(8).colours[kSkinStatusBar]);
 }
 
-TEST_F(SkinPaintTest, GdiAndUserObjectsStayTheSameOverAHundredSwitches) {
+// The engine's own brushes, as it answers the main window's colour
+// questions; none for the system look.
+std::array<HBRUSH, 2> EngineBrushes(HWND main) {
+    const HDC dc = GetDC(main);
+    std::array<HBRUSH, 2> brushes{};
+    int i = 0;
+    for (UINT question : {WM_CTLCOLORSTATIC, WM_CTLCOLORLISTBOX}) {
+        const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(main, question, reinterpret_cast<WPARAM>(dc),
+                                                                 reinterpret_cast<LPARAM>(main)));
+        bool system = false;
+        for (int colour = 0; colour <= COLOR_MENUBAR; ++colour) system = system || brush == GetSysColorBrush(colour);
+        brushes[i++] = system ? nullptr : brush;
+    }
+    ReleaseDC(main, dc);
+    return brushes;
+}
+
+// Every brush of an earlier skin is deleted, whatever the system counts;
+// where it counts GDI and USER objects (Windows; Wine 8 gives 0 for both)
+// the totals stay the same too.
+TEST_F(SkinPaintTest, NoObjectOfAnEarlierSkinOutlivesAHundredSwitches) {
+    const HWND main = window_.Handle();
     skin_.Apply(1);
     Bars();
     const DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
     const DWORD user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
-    // Wine 8 counts nothing here (both 0); Windows does.
-    if (gdi == 0 && user == 0) GTEST_SKIP() << "this system does not count GDI and USER objects";
+    std::vector<HBRUSH> earlier;
     for (int i = 0; i < 100; ++i) {
         skin_.Apply(i % 33 + 1);
         skin_.SetAero(i % 2 == 0);
-        PaintNow(window_.Handle());
+        PaintNow(main);
+        for (HBRUSH brush : EngineBrushes(main))
+            if (brush) earlier.push_back(brush);
     }
     skin_.SetAero(false);
     skin_.Apply(1);
     Bars();
-    EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdi);
-    EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), user);
+    const auto current = EngineBrushes(main);
+    ASSERT_NE(current[0], nullptr);
+    EXPECT_NE(GetObjectType(current[0]), 0u);
+    EXPECT_GE(earlier.size(), 190u);
+    for (HBRUSH brush : earlier) {
+        if (brush != current[0] && brush != current[1]) {
+            EXPECT_EQ(GetObjectType(brush), 0u) << brush;
+        }
+    }
+    if (gdi != 0 || user != 0) {
+        EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdi);
+        EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), user);
+    }
+}
+
+// Every item of `menu` is a plain text item (or a separator) with its
+// caption and no data: as the resources made it.
+void ExpectPlainItems(HMENU menu) {
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        wchar_t caption[64] = {};
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_FTYPE | MIIM_DATA | MIIM_STRING;
+        info.dwTypeData = caption;
+        info.cch = ARRAYSIZE(caption);
+        GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info);
+        EXPECT_EQ(info.fType & ~MFT_SEPARATOR, 0u) << i;
+        EXPECT_EQ(info.dwItemData, 0u) << i;
+        if (!(info.fType & MFT_SEPARATOR)) {
+            EXPECT_NE(caption[0], L'\0') << i;
+        }
+    }
 }
 
 // The context menu and one of its sub-menus, opened as the program opens
@@ -175,15 +228,9 @@ TEST_F(SkinPaintTest, PopUpMenusTakeTheSkinAndGiveTheirItemsBackWhenTheyClose) {
         Pump();
         EXPECT_EQ(top, expected) << index;
         EXPECT_EQ(sub, expected) << index;
-        for (HMENU shown : {menu, functions})
-            for (int i = 0; i < GetMenuItemCount(shown); ++i) {
-                MENUITEMINFOW info{};
-                info.cbSize = sizeof info;
-                info.fMask = MIIM_FTYPE | MIIM_DATA;
-                GetMenuItemInfoW(shown, static_cast<UINT>(i), TRUE, &info);
-                EXPECT_EQ(info.fType & ~MFT_SEPARATOR, 0u) << index << " " << i;
-                EXPECT_EQ(info.dwItemData, 0u) << index << " " << i;
-            }
+        SCOPED_TRACE(index);
+        ExpectPlainItems(menu);
+        ExpectPlainItems(functions);
     }
 }
 
@@ -257,6 +304,73 @@ TEST_F(SkinPaintTest, TheAccumulatorsListsTakeTheSkin) {
     EXPECT_EQ(ClientPixel(records, 3, client.bottom - 3), skin.colours[kSkinMenu]);
     SendMessageW(GetDlgItem(accumulator, IDCANCEL), BM_CLICK, 0, 0);
     Pump();
+}
+
+Skin* g_switchingSkin = nullptr;
+int g_switches = 0;
+
+// Changes the skin as every window of the thread is created or destroyed.
+LRESULT CALLBACK SwitchOnCreationAndDestruction(int code, WPARAM wParam, LPARAM lParam) {
+    if ((code == HCBT_CREATEWND || code == HCBT_DESTROYWND) && g_switchingSkin)
+        g_switchingSkin->Apply(++g_switches % 3 == 0 ? 16 : g_switches % 33 + 1);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Skins change while a menu is open, while a dialog and its controls are
+// created and destroyed, and while the track bar's thumb is dragged: the
+// menu's items come back whole, the dialog ends in the last skin, and so
+// does the main window.
+TEST_F(SkinPaintTest, SkinsChangeWhileAMenuIsOpenADialogComesAndGoesAndAThumbIsDragged) {
+    const HMENU menu = window_.ContextMenu();
+    skin_.Apply(8);
+    Later([&] {
+        for (int index : {21, 16, 5, 12}) {
+            skin_.Apply(index);
+            for (HWND shown = nullptr; (shown = FindWindowExW(nullptr, shown, L"#32768", nullptr)) != nullptr;)
+                UpdateWindow(shown);
+        }
+        EndMenu();
+    });
+    TrackPopupMenu(menu, TPM_RIGHTBUTTON, 100, 100, 0, window_.Handle(), nullptr);
+    Pump();
+    ExpectPlainItems(menu);
+
+    ProgramFolder folder;
+    Win32FileStore store{folder.Path()};
+    SettingsFile file{store, programfiles::kSettingsFile};
+    Settings settings;
+    RecordingHost host;
+    g_switchingSkin = &skin_;
+    g_switches = 0;
+    const HHOOK hook = SetWindowsHookExW(WH_CBT, SwitchOnCreationAndDestruction, nullptr, GetCurrentThreadId());
+    COLORREF face = CLR_INVALID;
+    Later([&] {
+        const HWND dialog = FindWindowW(L"#32770", L"外观设置");
+        const HWND slider = GetDlgItem(dialog, IDC_APP_OPACITY);
+        ShowOnTop(dialog);
+        RECT thumb;
+        SendMessageW(slider, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+        const int y = (thumb.top + thumb.bottom) / 2;
+        SendMessageW(slider, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM((thumb.left + thumb.right) / 2, y));
+        skin_.Apply(5);
+        SendMessageW(slider, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(thumb.left - 30, y));
+        skin_.Apply(16);
+        SendMessageW(slider, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(thumb.left - 60, y));
+        skin_.Apply(8);
+        SendMessageW(slider, WM_LBUTTONUP, 0, MAKELPARAM(thumb.left - 60, y));
+        PaintNow(dialog);
+        face = ClientPixel(GetDlgItem(dialog, IDC_APP_NEXT), 4, 4);
+        SendMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+    });
+    RunAppearanceWindow(GetModuleHandleW(nullptr), window_.Handle(), settings, file, host);
+    UnhookWindowsHookEx(hook);
+    g_switchingSkin = nullptr;
+    EXPECT_GT(g_switches, 10);
+    EXPECT_EQ(face, StoredSkin(8).colours[kSkinButtonFace]);
+    skin_.Apply(12);
+    const auto bars = Bars();
+    EXPECT_EQ(bars[1], StoredSkin(12).colours[kSkinMenuBar]);
+    EXPECT_EQ(bars[2], StoredSkin(12).colours[kSkinStatusBar]);
 }
 
 // A label stands on a tab page: it shows the page, with and without the
