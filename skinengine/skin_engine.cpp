@@ -279,6 +279,11 @@ LRESULT CALLBACK SkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         RepaintNow(window, kind);
         return result;
     }
+    if ((message == WM_PAINT || message == WM_NCPAINT) && ClassIs(window, L"#32768")) {
+        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        PaintMenuBorder(window, engine.colours);
+        return result;
+    }
     if (IsTopLevel(window) && DrawsFrameAfter(message)) {
         const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
         PaintFrame(window);

@@ -141,6 +141,25 @@ void RebrushMenus(HBRUSH background) {
         if (IsMenu(taken.menu)) SetBackground(taken.menu, background);
 }
 
+void PaintMenuBorder(HWND popup, const SkinColours& colours) {
+    const auto menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
+    if (!menu || !IsTaken(menu)) return;
+    const HDC dc = GetWindowDC(popup);
+    if (!dc) return;
+    RECT frame;
+    GetWindowRect(popup, &frame);
+    for (int i = 0, count = GetMenuItemCount(menu); i < count; ++i) {
+        RECT item;
+        if (!GetMenuItemRect(nullptr, menu, static_cast<UINT>(i), &item)) continue;
+        ExcludeClipRect(dc, item.left - frame.left, item.top - frame.top, item.right - frame.left,
+                        item.bottom - frame.top);
+    }
+    const RECT whole{0, 0, frame.right - frame.left, frame.bottom - frame.top};
+    Fill(dc, whole, colours[kSkinMenu]);
+    Outline(dc, whole, colours[kSkinButtonBorder]);
+    ReleaseDC(popup, dc);
+}
+
 bool MeasureMenuItem(MEASUREITEMSTRUCT& measure) {
     if (measure.CtlType != ODT_MENU) return false;
     const TakenItem* item = Taken(measure.itemData);

@@ -19,6 +19,10 @@ void ReleaseAllMenus();
 // The background of the menus taken, after a change of skin.
 void RebrushMenus(HBRUSH background);
 
+// The border of a pop-up menu window ("#32768") whose menu is taken: all
+// of the window round its items, after the system painted it.
+void PaintMenuBorder(HWND popup, const SkinColours& colours);
+
 // WM_MEASUREITEM and WM_DRAWITEM of a menu item the engine drew: false
 // when the item is not one of the engine's.
 bool MeasureMenuItem(MEASUREITEMSTRUCT& item);
