@@ -28,6 +28,19 @@ void CheckMark(HDC dc, const RECT& box, COLORREF colour) {
     }
 }
 
+void Triangle(HDC dc, const RECT& box, Pointing direction, COLORREF colour) {
+    const int cx = (box.left + box.right) / 2, cy = (box.top + box.bottom) / 2;
+    // Row i, counted from the tip, is 2i + 1 pixels wide.
+    for (int i = 0; i < 4; ++i) {
+        switch (direction) {
+        case Pointing::kDown: Fill(dc, {cx - i, cy + 1 - i, cx + i + 1, cy + 2 - i}, colour); break;
+        case Pointing::kUp: Fill(dc, {cx - i, cy - 1 + i, cx + i + 1, cy + i}, colour); break;
+        case Pointing::kRight: Fill(dc, {cx + 1 - i, cy - i, cx + 2 - i, cy + i + 1}, colour); break;
+        case Pointing::kLeft: Fill(dc, {cx - 1 + i, cy - i, cx + i, cy + i + 1}, colour); break;
+        }
+    }
+}
+
 std::wstring TextOf(HWND window) {
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
     text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));

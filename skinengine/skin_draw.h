@@ -11,6 +11,9 @@ void Outline(HDC dc, const RECT& rect, COLORREF colour);
 void Line(HDC dc, int x0, int y0, int x1, int y1, COLORREF colour);
 // A check mark two pixels thick in a box of about 13 pixels at `box`.
 void CheckMark(HDC dc, const RECT& box, COLORREF colour);
+// A small solid triangle, seven pixels across, centred in `box`.
+enum class Pointing { kUp, kDown, kLeft, kRight };
+void Triangle(HDC dc, const RECT& box, Pointing direction, COLORREF colour);
 std::wstring TextOf(HWND window);
 HFONT FontOf(HWND window);
 // `text` in `colour` with a transparent background.

@@ -4,8 +4,8 @@
 // caption and menu bar of top-level windows, the items of pop-up menus
 // while they show, and the whole of push buttons, check boxes, radio
 // buttons, group boxes, labels, tabs, status bars, track bars, drop-down
-// lists and list boxes in the skin's colours, and answers the other
-// controls' colour questions.
+// lists, list boxes and scroll bar controls in the skin's colours, and
+// answers the other controls' colour questions.
 // The edit controls keep the program's own look: they are never subclassed,
 // and WM_CTLCOLOREDIT is left alone. The system look (skin 16, or a damaged
 // skin) removes every subclass and the hook again.
@@ -141,6 +141,15 @@ bool DrawsItselfAfter(HWND window, SkinnedKind kind, UINT message) {
         }
     }
     if (kind == SkinnedKind::kComboBox && (message == CB_SETCURSEL || message == CB_SHOWDROPDOWN)) return true;
+    if (kind == SkinnedKind::kScrollBar) {
+        switch (message) {
+        case SBM_SETSCROLLINFO:
+        case SBM_SETPOS:
+        case SBM_SETRANGEREDRAW:
+        case SBM_ENABLE_ARROWS: return true;
+        default: break;
+        }
+    }
     switch (message) {
     case BM_SETSTATE:
     case BM_SETCHECK:
@@ -267,6 +276,17 @@ LRESULT CALLBACK SkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     }
     case WM_EXITMENULOOP:
         ReleaseAllMenus();
+        break;
+    // A scroll bar control draws itself while it tracks the mouse and tells
+    // its parent each step: it is painted again after every one.
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+        if (lParam) {
+            const auto bar = reinterpret_cast<HWND>(lParam);
+            const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+            if (IsWindow(bar) && KindOf(bar) == SkinnedKind::kScrollBar) RepaintNow(bar, SkinnedKind::kScrollBar);
+            return result;
+        }
         break;
     case WM_NCDESTROY:
         if (engine.hot == window) engine.hot = nullptr;

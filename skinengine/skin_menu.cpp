@@ -84,12 +84,6 @@ void SetBackground(HMENU menu, HBRUSH background) {
     SetMenuInfo(menu, &info);
 }
 
-// A small triangle pointing right, centred in `column`.
-void Arrow(HDC dc, const RECT& column, COLORREF colour) {
-    const int cx = (column.left + column.right) / 2, cy = (column.top + column.bottom) / 2;
-    for (int step = 0; step < 4; ++step) Line(dc, cx - 2 + step, cy - 3 + step, cx - 2 + step, cy + 4 - step, colour);
-}
-
 }  // namespace
 
 void TakeMenu(HMENU menu, HBRUSH background) {
@@ -227,7 +221,7 @@ bool DrawMenuItem(const DRAWITEMSTRUCT& draw, const SkinColours& colours) {
     if (!look.shortcut.empty()) Text(dc, look.shortcut, text, ink, DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_NOPREFIX);
     if (look.subMenu) {
         const RECT column{box.right - kArrowColumn, box.top, box.right, box.bottom};
-        Arrow(dc, column, ink);
+        Triangle(dc, column, Pointing::kRight, ink);
         // The system draws its own arrow after this: it stays off the item.
         ExcludeClipRect(dc, column.left, column.top, column.right, column.bottom);
     }

@@ -370,6 +370,8 @@ SkinnedKind KindOf(HWND window) {
     if (ClassIs(name, WC_LISTBOXW))
         return (style & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE | LBS_NODATA)) ? SkinnedKind::kOther
                                                                                     : SkinnedKind::kListBox;
+    if (ClassIs(name, WC_SCROLLBARW))
+        return (style & (SBS_SIZEBOX | SBS_SIZEGRIP)) ? SkinnedKind::kOther : SkinnedKind::kScrollBar;
     return SkinnedKind::kOther;
 }
 
@@ -409,6 +411,7 @@ bool PaintControl(HWND window, HDC dc, SkinnedKind kind, const SkinColours& colo
     case SkinnedKind::kTrackBar: PaintTrackBar(window, dc, colours, hot); return true;
     case SkinnedKind::kComboBox: PaintComboBox(window, dc, colours, hot); return true;
     case SkinnedKind::kListBox: PaintListBox(window, dc, colours); return true;
+    case SkinnedKind::kScrollBar: PaintScrollBar(window, dc, colours); return true;
     case SkinnedKind::kOther: return false;
     }
     return false;

@@ -28,6 +28,7 @@ enum class SkinnedKind {
     kTrackBar,   // horizontal
     kComboBox,   // drop-down lists
     kListBox,    // lists of texts the control draws itself
+    kScrollBar,  // scroll bar controls, not the scroll bars of a window
 };
 SkinnedKind KindOf(HWND window);
 
@@ -46,3 +47,4 @@ void PaintUnder(HWND child, HDC dc, const RECT& area, const SkinColours& colours
 void PaintTrackBar(HWND window, HDC dc, const SkinColours& colours, bool hot);
 void PaintComboBox(HWND window, HDC dc, const SkinColours& colours, bool hot);
 void PaintListBox(HWND window, HDC dc, const SkinColours& colours);
+void PaintScrollBar(HWND window, HDC dc, const SkinColours& colours);

@@ -1,5 +1,6 @@
 // The painters of the controls that hold a value: the track bar, drop-down
-// lists and list boxes, drawn whole in the skin's colours.
+// lists, list boxes and scroll bar controls, drawn whole in the skin's
+// colours.
 #include "skin_paint.h"
 
 #include <commctrl.h>
@@ -9,16 +10,6 @@
 #include <vector>
 
 #include "skin_draw.h"
-
-namespace {
-
-// A small triangle pointing down, centred in `box`.
-void DownArrow(HDC dc, const RECT& box, COLORREF colour) {
-    const int cx = (box.left + box.right) / 2, cy = (box.top + box.bottom) / 2;
-    for (int row = 0; row < 4; ++row) Fill(dc, {cx - 3 + row, cy - 2 + row, cx + 4 - row, cy - 1 + row}, colour);
-}
-
-}  // namespace
 
 void PaintTrackBar(HWND window, HDC dc, const SkinColours& colours, bool hot) {
     RECT client, channel, thumb;
@@ -64,7 +55,7 @@ void PaintComboBox(HWND window, HDC dc, const SkinColours& colours, bool hot) {
     const int button = GetSystemMetrics(SM_CXVSCROLL);
     const RECT arrow{client.right - button, client.top + 1, client.right - 1, client.bottom - 1};
     Fill(dc, {arrow.left, arrow.top, arrow.left + 1, arrow.bottom}, colours[kSkinButtonBorder]);
-    DownArrow(dc, arrow, enabled ? colours[kSkinButtonText] : colours[kSkinDisabledText]);
+    Triangle(dc, arrow, Pointing::kDown, enabled ? colours[kSkinButtonText] : colours[kSkinDisabledText]);
     RECT item{client.left + 3, client.top + 3, arrow.left - 2, client.bottom - 3};
     const LRESULT chosen = SendMessageW(window, CB_GETCURSEL, 0, 0);
     const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
@@ -134,4 +125,38 @@ void PaintListBox(HWND window, HDC dc, const SkinColours& colours) {
             DrawFocusRect(dc, &item);
         }
     }
+}
+
+void PaintScrollBar(HWND window, HDC dc, const SkinColours& colours) {
+    RECT client;
+    GetClientRect(window, &client);
+    Fill(dc, client, colours[kSkinScrollTrack]);
+    SCROLLBARINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetScrollBarInfo(window, OBJID_CLIENT, &info)) return;
+    const bool vertical = (GetWindowLongPtrW(window, GWL_STYLE) & SBS_VERT) != 0;
+    const bool usable = IsWindowEnabled(window) && !(info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE);
+    const int length = vertical ? client.bottom : client.right;
+    const int button = info.dxyLineButton;
+    // The arrow buttons at both ends; rgstate 1 and 5 hold their pressed state.
+    const struct {
+        RECT box;
+        DWORD state;
+        Pointing direction;
+    } arrows[] = {
+        {vertical ? RECT{0, 0, client.right, button} : RECT{0, 0, button, client.bottom}, info.rgstate[1],
+         vertical ? Pointing::kUp : Pointing::kLeft},
+        {vertical ? RECT{0, length - button, client.right, length} : RECT{length - button, 0, length, client.bottom},
+         info.rgstate[5], vertical ? Pointing::kDown : Pointing::kRight},
+    };
+    for (const auto& arrow : arrows) {
+        Fill(dc, arrow.box, (arrow.state & STATE_SYSTEM_PRESSED) ? colours[kSkinButtonPressed] : colours[kSkinButtonFace]);
+        Outline(dc, arrow.box, colours[kSkinButtonBorder]);
+        Triangle(dc, arrow.box, arrow.direction, usable ? colours[kSkinButtonText] : colours[kSkinDisabledText]);
+    }
+    if (!usable || info.xyThumbBottom <= info.xyThumbTop) return;
+    const RECT thumb = vertical ? RECT{1, info.xyThumbTop, client.right - 1, info.xyThumbBottom}
+                                : RECT{info.xyThumbTop, 1, info.xyThumbBottom, client.bottom - 1};
+    Fill(dc, thumb, (info.rgstate[3] & STATE_SYSTEM_PRESSED) ? colours[kSkinButtonPressed] : colours[kSkinScrollThumb]);
+    Outline(dc, thumb, colours[kSkinButtonBorder]);
 }

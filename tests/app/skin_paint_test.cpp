@@ -14,6 +14,8 @@
 #include "analysis_window.h"
 #include "appearance_ids.h"
 #include "appearance_window.h"
+#include "options_ids.h"
+#include "resource_ids.h"
 #include "settings.h"
 #include "settings_file.h"
 #include "skin.h"
@@ -371,6 +373,33 @@ TEST_F(SkinPaintTest, SkinsChangeWhileAMenuIsOpenADialogComesAndGoesAndAThumbIsD
     const auto bars = Bars();
     EXPECT_EQ(bars[1], StoredSkin(12).colours[kSkinMenuBar]);
     EXPECT_EQ(bars[2], StoredSkin(12).colours[kSkinStatusBar]);
+}
+
+// The scroll bar of 快捷设置's panel: its track and, after it scrolled the
+// panel a page down, its thumb in the skin (the control draws itself in
+// the system's look as it moves).
+TEST_F(SkinPaintTest, TheOptionsScrollBarKeepsTheSkinWhenItScrolls) {
+    skin_.Apply(21);
+    COLORREF track = CLR_INVALID, thumb = CLR_INVALID;
+    Later([&] {
+        const HWND dialog = FindWindowW(L"#32770", L"快捷设置");
+        const HWND bar = GetDlgItem(dialog, IDC_OPT_SCROLL);
+        ShowOnTop(dialog);
+        PaintNow(dialog);
+        SendMessageW(dialog, WM_VSCROLL, SB_PAGEDOWN, reinterpret_cast<LPARAM>(bar));
+        SCROLLBARINFO info{};
+        info.cbSize = sizeof info;
+        GetScrollBarInfo(bar, OBJID_CLIENT, &info);
+        RECT client;
+        GetClientRect(bar, &client);
+        track = ClientPixel(bar, client.right / 2, info.xyThumbTop - 3);
+        thumb = ClientPixel(bar, client.right / 2, (info.xyThumbTop + info.xyThumbBottom) / 2);
+        SendMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+    });
+    SendMessageW(window_.Handle(), WM_COMMAND, IDM_OPTIONS, 0);
+    Pump();
+    EXPECT_EQ(track, StoredSkin(21).colours[kSkinScrollTrack]);
+    EXPECT_EQ(thumb, StoredSkin(21).colours[kSkinScrollThumb]);
 }
 
 // A label stands on a tab page: it shows the page, with and without the
