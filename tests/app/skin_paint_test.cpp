@@ -236,6 +236,35 @@ TEST_F(SkinPaintTest, PopUpMenusTakeTheSkinAndGiveTheirItemsBackWhenTheyClose) {
     }
 }
 
+// The engine draws the items, and their access keys still choose them:
+// A in the context menu is 全选. Wine finds the key in an owner-drawn
+// item's text itself; Windows asks the window (WM_MENUCHAR), and the
+// engine answers: the one item with the key is chosen, of two (L) the
+// first is selected.
+TEST_F(SkinPaintTest, AccessKeysStillChooseTheItemsOfASkinnedMenu) {
+    skin_.Apply(8);
+    SetLine("12+3");
+    SendMessageW(window_.Box(), EM_SETSEL, 0, 0);
+    const HMENU menu = window_.ContextMenu();
+    LRESULT one = 0, two = 0;
+    Later([&] {
+        const auto ask = [&](wchar_t key) {
+            return SendMessageW(window_.Handle(), WM_MENUCHAR, MAKEWPARAM(key, MF_POPUP), reinterpret_cast<LPARAM>(menu));
+        };
+        one = ask(L'a');
+        two = ask(L'L');
+        PostMessageW(window_.Handle(), WM_CHAR, L'a', 0);
+    });
+    TrackPopupMenu(window_.ContextMenu(), TPM_RIGHTBUTTON, 100, 100, 0, window_.Handle(), nullptr);
+    Pump();
+    DWORD start = 1, end = 0;
+    SendMessageW(window_.Box(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 4u);
+    EXPECT_EQ(one, MAKELRESULT(8, MNC_EXECUTE));
+    EXPECT_EQ(two, MAKELRESULT(10, MNC_SELECT));
+}
+
 class RecordingHost : public AppearanceHost {
 public:
     void ApplySkin(int) override {}
