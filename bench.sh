@@ -2,9 +2,10 @@
 # Builds the engine benchmark natively in Release and runs it. Arguments go to
 # the benchmark (for example --benchmark_filter=fraction).
 #   ./bench.sh windows   the main window under Wine instead (tests/bench/windows_bench.sh);
-#                        ./bench.sh windows commands|files|bases|lines: only the commands
-#                        on whole texts, the file menu and replace all, base conversion,
-#                        or Enter on one long line
+#                        ./bench.sh windows commands|files|bases|lines|repaint: only the
+#                        commands on whole texts, the file menu and replace all, base
+#                        conversion, Enter on one long line, or the main window's repaint
+#                        in several skins
 set -euo pipefail
 root="$(cd "$(dirname "$0")" && pwd)"
 if [ "${1:-}" = windows ]; then

@@ -49,6 +49,6 @@ shot() {
 shot screenshot-skin8-menu 8 alt+e
 shot screenshot-skin21-menu 21 alt+s
 shot screenshot-skin5-menu 5 alt+k
+shot screenshot-skin12-menu 12 alt+h
 shot screenshot-skin31-appearance 31 ctrl+u
-shot screenshot-skin8-appearance 8 ctrl+u
 echo "docs/screenshot-*.png written"

@@ -1,9 +1,11 @@
 // SkinH_EL.dll: the program's own skin engine. Attaching a skin subclasses
 // every window of the calling thread, those that exist and (through a
 // thread-local window-creation hook) those made later. It paints the frame,
-// caption and menu bar of top-level windows and the whole of push buttons,
-// check boxes, radio buttons, group boxes, labels, tabs and status bars in
-// the skin's colours, and answers the other controls' colour questions.
+// caption and menu bar of top-level windows, the items of pop-up menus
+// while they show, and the whole of push buttons, check boxes, radio
+// buttons, group boxes, labels, tabs, status bars, track bars, drop-down
+// lists, list boxes and scroll bar controls in the skin's colours, and
+// answers the other controls' colour questions.
 // The edit controls keep the program's own look: they are never subclassed,
 // and WM_CTLCOLOREDIT is left alone. The system look (skin 16, or a damaged
 // skin) removes every subclass and the hook again.
@@ -14,6 +16,7 @@
 #include <cwchar>
 
 #include "skin_format.h"
+#include "skin_menu.h"
 #include "skin_paint.h"
 
 namespace {
@@ -121,8 +124,32 @@ void RepaintNow(HWND window, SkinnedKind kind) {
     ReleaseDC(window, dc);
 }
 
-// Messages after which a button or label draws itself at once.
-bool DrawsItselfAfter(UINT message) {
+// Messages after which a control the engine paints draws itself at once,
+// outside WM_PAINT.
+bool DrawsItselfAfter(HWND window, SkinnedKind kind, UINT message) {
+    if (kind == SkinnedKind::kListBox) {
+        switch (message) {
+        case LB_SETSEL:
+        case LB_SETCURSEL:
+        case LB_SELITEMRANGE:
+        case LB_SELITEMRANGEEX:
+        case LB_SETCARETINDEX:
+        case WM_MOUSEWHEEL:
+        case WM_VSCROLL: return true;
+        case WM_MOUSEMOVE: return GetCapture() == window;  // choosing by dragging
+        default: break;
+        }
+    }
+    if (kind == SkinnedKind::kComboBox && (message == CB_SETCURSEL || message == CB_SHOWDROPDOWN)) return true;
+    if (kind == SkinnedKind::kScrollBar) {
+        switch (message) {
+        case SBM_SETSCROLLINFO:
+        case SBM_SETPOS:
+        case SBM_SETRANGEREDRAW:
+        case SBM_ENABLE_ARROWS: return true;
+        default: break;
+        }
+    }
     switch (message) {
     case BM_SETSTATE:
     case BM_SETCHECK:
@@ -224,20 +251,57 @@ LRESULT CALLBACK SkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             return result;
         }
         break;
+    // Pop-up menus: drawn by the engine while they show.
+    case WM_INITMENUPOPUP: {
+        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        if (!HIWORD(lParam)) TakeMenu(reinterpret_cast<HMENU>(wParam), engine.control);
+        return result;
+    }
+    case WM_UNINITMENUPOPUP:
+        ReleaseMenu(reinterpret_cast<HMENU>(wParam));
+        break;
+    case WM_MEASUREITEM:
+        if (MeasureMenuItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) return TRUE;
+        break;
+    case WM_DRAWITEM:
+        if (DrawMenuItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), engine.colours)) return TRUE;
+        break;
+    case WM_MENUCHAR:
+        return MenuAccessKey(reinterpret_cast<HMENU>(lParam), LOWORD(wParam),
+                             DefSubclassProc(window, message, wParam, lParam));
     case WM_CREATE: {
         const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
         DressCaption(window);
         return result;
     }
+    case WM_EXITMENULOOP:
+        ReleaseAllMenus();
+        break;
+    // A scroll bar control draws itself while it tracks the mouse and tells
+    // its parent each step: it is painted again after every one.
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+        if (lParam) {
+            const auto bar = reinterpret_cast<HWND>(lParam);
+            const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+            if (IsWindow(bar) && KindOf(bar) == SkinnedKind::kScrollBar) RepaintNow(bar, SkinnedKind::kScrollBar);
+            return result;
+        }
+        break;
     case WM_NCDESTROY:
         if (engine.hot == window) engine.hot = nullptr;
         RemovePropW(window, kInactiveProperty);
         RemoveWindowSubclass(window, SkinProc, kSubclassId);
         break;
     }
-    if (kind != SkinnedKind::kOther && DrawsItselfAfter(message)) {
+    if (kind != SkinnedKind::kOther && DrawsItselfAfter(window, kind, message)) {
         const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
         RepaintNow(window, kind);
+        return result;
+    }
+    if ((message == WM_PAINT || message == WM_NCPAINT) && ClassIs(window, L"#32768")) {
+        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        PaintMenuBorder(window, engine.colours);
         return result;
     }
     if (IsTopLevel(window) && DrawsFrameAfter(message)) {
@@ -289,6 +353,12 @@ void Refresh() {
         engine.hook = nullptr;
     }
     if (!engine.skinned) engine.hot = nullptr;
+    // A menu open now takes the new colours, or goes back to the system's.
+    if (engine.skinned) {
+        RebrushMenus(engine.control);
+    } else {
+        ReleaseAllMenus();
+    }
     EnumThreadWindows(GetCurrentThreadId(), DressTopLevel, 0);
     if (oldWindow) DeleteObject(oldWindow);
     if (oldControl) DeleteObject(oldControl);
@@ -309,6 +379,7 @@ extern "C" int WINAPI SkinH_AttachRes(const void* bytes, int count, const char*,
 
 // Effects (the gradient backgrounds) on (1) or off (0).
 extern "C" int WINAPI SkinH_SetAero(int on) {
+    if (engine.effects == (on != 0)) return 0;
     engine.effects = on != 0;
     if (engine.skinned) Refresh();
     return 0;
@@ -318,7 +389,11 @@ extern "C" int WINAPI SkinH_SetAero(int on) {
 // gradient) shows over the skin; the skin itself always shows whole. The
 // others are unused.
 extern "C" int WINAPI SkinH_AdjustAero(int strength, int, int, int, int, int, int, int, int) {
-    engine.effectsStrength = std::clamp(strength, 0, kFullEffectsStrength);
-    if (engine.skinned) Refresh();
+    const int effectsStrength = std::clamp(strength, 0, kFullEffectsStrength);
+    if (effectsStrength == engine.effectsStrength) return 0;
+    engine.effectsStrength = effectsStrength;
+    // Only the gradient shows the strength: a slider dragged with the
+    // effects off repaints nothing.
+    if (engine.skinned && engine.effects) Refresh();
     return 0;
 }

@@ -1,82 +1,13 @@
 #include "skin_paint.h"
 
+#include "skin_draw.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
 #include <string>
 
 namespace {
-
-void Fill(HDC dc, const RECT& rect, COLORREF colour) {
-    SetDCBrushColor(dc, colour);
-    FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-}
-
-// A one-pixel line round `rect`, inside it.
-void Outline(HDC dc, const RECT& rect, COLORREF colour) {
-    const RECT sides[] = {{rect.left, rect.top, rect.right, rect.top + 1},
-                          {rect.left, rect.bottom - 1, rect.right, rect.bottom},
-                          {rect.left, rect.top, rect.left + 1, rect.bottom},
-                          {rect.right - 1, rect.top, rect.right, rect.bottom}};
-    for (const RECT& side : sides) Fill(dc, side, colour);
-}
-
-void Line(HDC dc, int x0, int y0, int x1, int y1, COLORREF colour) {
-    SetDCPenColor(dc, colour);
-    const HGDIOBJ old = SelectObject(dc, GetStockObject(DC_PEN));
-    MoveToEx(dc, x0, y0, nullptr);
-    LineTo(dc, x1, y1);
-    SelectObject(dc, old);
-}
-
-std::wstring TextOf(HWND window) {
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-void Text(HDC dc, const std::wstring& text, RECT rect, COLORREF colour, UINT format) {
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, colour);
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, format);
-}
-
-// The fonts of captions and menus, made once for the process.
-HFONT NonClientFont(LOGFONTW NONCLIENTMETRICSW::*which) {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-    return CreateFontIndirectW(&(metrics.*which));
-}
-HFONT CaptionFont() {
-    static const HFONT font = NonClientFont(&NONCLIENTMETRICSW::lfCaptionFont);
-    return font;
-}
-HFONT SmallCaptionFont() {
-    static const HFONT font = NonClientFont(&NONCLIENTMETRICSW::lfSmCaptionFont);
-    return font;
-}
-HFONT MenuFont() {
-    static const HFONT font = NonClientFont(&NONCLIENTMETRICSW::lfMenuFont);
-    return font;
-}
-
-// Selects a font for the life of the object.
-class FontIn {
-public:
-    FontIn(HDC dc, HFONT font) : dc_(dc), old_(font ? SelectObject(dc, font) : nullptr) {}
-    ~FontIn() {
-        if (old_) SelectObject(dc_, old_);
-    }
-    FontIn(const FontIn&) = delete;
-    FontIn& operator=(const FontIn&) = delete;
-
-private:
-    HDC dc_;
-    HGDIOBJ old_;
-};
-
-HFONT FontOf(HWND window) { return reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)); }
 
 RECT ToWindow(HWND window, RECT screen) {
     RECT frame;
@@ -165,17 +96,6 @@ void PaintMenuBar(HWND window, HDC dc, const SkinColours& colours) {
         }
         Text(dc, caption, item, ink, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
     }
-}
-
-// What lies under a see-through child: the page of a tab control beneath
-// it, else its parent's own background.
-void PaintUnderAll(HWND child, HDC dc, const RECT& area, const SkinColours& colours);
-
-void PaintUnder(HWND child, HDC dc, const RECT& area, const SkinColours& colours) {
-    const int saved = SaveDC(dc);
-    IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
-    PaintUnderAll(child, dc, area, colours);
-    RestoreDC(dc, saved);
 }
 
 // The parent paints its whole background: the caller clips it to `area`.
@@ -274,11 +194,7 @@ void PaintCheck(HWND window, HDC dc, const SkinColours& colours, bool hot, bool 
         Fill(dc, box, field);
         Outline(dc, box, edge);
         if (check == BST_CHECKED) {
-            const COLORREF mark = colours[kSkinCheckMark];
-            for (int thick = 0; thick < 2; ++thick) {
-                Line(dc, box.left + 3, box.top + 6 + thick, box.left + 5, box.top + 8 + thick, mark);
-                Line(dc, box.left + 5, box.top + 8 + thick, box.left + 10, box.top + 3 + thick, mark);
-            }
+            CheckMark(dc, box, colours[kSkinCheckMark]);
         } else if (check == BST_INDETERMINATE) {
             Fill(dc, {box.left + 3, box.top + 3, box.right - 3, box.bottom - 3}, colours[kSkinCheckMark]);
         }
@@ -410,6 +326,13 @@ bool ClassIs(const wchar_t* name, const wchar_t* wanted) { return lstrcmpiW(name
 
 }  // namespace
 
+void PaintUnder(HWND child, HDC dc, const RECT& area, const SkinColours& colours) {
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
+    PaintUnderAll(child, dc, area, colours);
+    RestoreDC(dc, saved);
+}
+
 SkinnedKind KindOf(HWND window) {
     wchar_t name[64];
     if (!GetClassNameW(window, name, 64)) return SkinnedKind::kOther;
@@ -441,6 +364,14 @@ SkinnedKind KindOf(HWND window) {
     }
     if (ClassIs(name, WC_TABCONTROLW)) return (style & (TCS_BUTTONS | TCS_VERTICAL)) ? SkinnedKind::kOther : SkinnedKind::kTab;
     if (ClassIs(name, STATUSCLASSNAMEW)) return SkinnedKind::kStatusBar;
+    if (ClassIs(name, TRACKBAR_CLASSW)) return (style & TBS_VERT) ? SkinnedKind::kOther : SkinnedKind::kTrackBar;
+    if (ClassIs(name, WC_COMBOBOXW))
+        return (style & 3) == CBS_DROPDOWNLIST ? SkinnedKind::kComboBox : SkinnedKind::kOther;
+    if (ClassIs(name, WC_LISTBOXW))
+        return (style & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE | LBS_NODATA)) ? SkinnedKind::kOther
+                                                                                    : SkinnedKind::kListBox;
+    if (ClassIs(name, WC_SCROLLBARW))
+        return (style & (SBS_SIZEBOX | SBS_SIZEGRIP)) ? SkinnedKind::kOther : SkinnedKind::kScrollBar;
     return SkinnedKind::kOther;
 }
 
@@ -477,6 +408,10 @@ bool PaintControl(HWND window, HDC dc, SkinnedKind kind, const SkinColours& colo
     case SkinnedKind::kLabel: PaintLabel(window, dc, colours); return true;
     case SkinnedKind::kTab: PaintTab(window, dc, colours); return true;
     case SkinnedKind::kStatusBar: PaintStatusBar(window, dc, colours); return true;
+    case SkinnedKind::kTrackBar: PaintTrackBar(window, dc, colours, hot); return true;
+    case SkinnedKind::kComboBox: PaintComboBox(window, dc, colours, hot); return true;
+    case SkinnedKind::kListBox: PaintListBox(window, dc, colours); return true;
+    case SkinnedKind::kScrollBar: PaintScrollBar(window, dc, colours); return true;
     case SkinnedKind::kOther: return false;
     }
     return false;

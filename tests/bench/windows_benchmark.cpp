@@ -25,6 +25,7 @@
 #include "program_folder.h"
 #include "resource_ids.h"
 #include "settings.h"
+#include "skin.h"
 
 namespace {
 
@@ -694,6 +695,34 @@ void RunBaseConversionCases() {
     }
 }
 
+// A full repaint of the main window's frame, caption, menu bar and status
+// bar (the box's own painting does not depend on the skin), for the
+// system look and a few skins.
+void RunRepaintCases() {
+    PrintHeader("Repaint of the main window: frame, caption, menu bar and status bar");
+    Started s(kRealtimeSettings);
+    Skin skin;
+    if (!s.running || !skin.Load()) {
+        std::printf("  the main window or the skin engine did not start\n");
+        return;
+    }
+    const HWND main = s.window.Handle();
+    const HWND status = s.window.Status();
+    SetWindowPos(main, nullptr, 40, 40, 800, 600, SWP_NOZORDER | SWP_NOACTIVATE);
+    const auto repaint = [&] {
+        RedrawWindow(main, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN | RDW_UPDATENOW);
+        RedrawWindow(status, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        GdiFlush();
+    };
+    for (int index : {16, 8, 21, 30, 16}) {
+        skin.Apply(index);
+        s.Pump();
+        TimeEach(kKeyWarmUps, repaint);
+        PrintRow("skin " + std::to_string(index), kOperationRepetitions, TimeEach(kOperationRepetitions, repaint));
+    }
+    skin.Apply(16);
+}
+
 int main(int argc, char** argv) {
     std::setvbuf(stdout, nullptr, _IONBF, 0);
     // "commands" runs only the commands on whole texts.
@@ -704,6 +733,10 @@ int main(int argc, char** argv) {
     // "lines" runs only Enter on one long line.
     if (argc > 1 && std::string(argv[1]) == "lines") {
         RunLongLineCases();
+        return 0;
+    }
+    if (argc > 1 && std::string(argv[1]) == "repaint") {
+        RunRepaintCases();
         return 0;
     }
     if (argc > 1 && std::string(argv[1]) == "bases") {
@@ -767,6 +800,7 @@ int main(int argc, char** argv) {
     RunCommandCases();
     RunFileCases();
     RunLongLineCases();
+    RunRepaintCases();
 
     PrintHeader("Box adapter operations on their own (outside a key release: each reads the whole text)");
     AdapterCosts("10,000 lines", backup);
