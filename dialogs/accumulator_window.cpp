@@ -158,7 +158,7 @@ void AccumulatorWindow::Accept() {
     const LRESULT operation = SendMessageW(Item(IDC_ACC_OPERATION), CB_GETCURSEL, 0, 0);
     const std::string expression = BuildAccumulatorExpression(
         host_.History().HistoryRecords, chosen,
-        static_cast<AccumulatorOperation>(operation < 0 || operation > 4 ? 0 : operation), ItemText(IDC_ACC_REMARK),
+        AccumulatorOperationAt(operation), ItemText(IDC_ACC_REMARK),
         host_.CurrentSettings().ThousandsSeparator);
     // Nothing chosen, or every chosen record gone: the window stays.
     if (expression.empty()) return;

@@ -14,16 +14,12 @@
 #include "gbk_codec.h"
 #include "options.h"
 #include "options_ids.h"
-#include "options_signs.h"
 #include "settings.h"
 #include "settings_file.h"
 #include "subclass.h"
 #include "window_position_window.h"
 
 namespace {
-
-// 双击时智能粘贴: kept for the running program only; nothing reads it.
-bool smartPaste = false;
 
 // The panel's height in the layout the scroll positions are measured in.
 constexpr double kPanelLayoutHeight = 1344;
@@ -235,7 +231,7 @@ private:
 
     void Show(const OptionsControls& c) {
         for (const auto& box : kCheckBoxes) panel_.SetChecked(box.id, c.*box.control);
-        panel_.SetChecked(IDC_OPT_SMART_PASTE, smartPaste);
+        panel_.SetChecked(IDC_OPT_SMART_PASTE, smartPaste_);
         Select(IDC_OPT_THOUSANDS, c.ThousandsIndex);
         Select(IDC_OPT_ENTER_MODE, c.EnterModeIndex);
         Select(IDC_OPT_SHOWHIDE_MODS, c.ShowHideModsIndex);
@@ -341,18 +337,8 @@ private:
     }
 
     void Apply() {
-        ApplyOptions(Read(), settings_);
-        smartPaste = panel_.IsChecked(IDC_OPT_SMART_PASTE);
-        host_.SetAlwaysOnTop(settings_.KeepOnTop);
-        host_.SetEscapeCloses(!settings_.PrefixLastResult);
-        host_.ReRegisterShowHideHotKey(settings_.ShowHideHotKeyOn, settings_.ShowHideHotKeyMods,
-                                       settings_.ShowHideHotKeyKey);
-        host_.SetWordWrap(settings_.WordWrap);
-        host_.SetEdgeHideTimer(settings_.EdgeHide);
-        host_.ShowCompatibleCopy(settings_.MulDivSymbols);
-        ApplyMulDivSigns(host_.Box(), settings_.MulDivSymbols);
-        host_.RefreshModeDisplays();
-        WriteOptionKeys(file_, settings_);
+        smartPaste_ = panel_.IsChecked(IDC_OPT_SMART_PASTE);
+        ConfirmOptions(Read(), settings_, file_, host_);
     }
 
     HINSTANCE instance_;
@@ -365,7 +351,11 @@ private:
     // Wheel turn not yet scrolled, in 1/WHEEL_DELTA notches times lines.
     int wheelTurned_ = 0;
     bool applied_ = false;
+    // 双击时智能粘贴: the tick lasts while the program runs; nothing reads it.
+    static bool smartPaste_;
 };
+
+bool OptionsWindow::smartPaste_ = false;
 
 }  // namespace
 
