@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "accumulator_ids.h"
+#include "controls.h"
 #include "engine_state.h"
 #include "gbk_codec.h"
 #include "settings.h"
@@ -19,15 +20,6 @@ TTTOOLINFOW EntryTool(HWND dialog) {
     tool.hwnd = dialog;
     tool.uId = kEntryTipTool;
     return tool;
-}
-
-std::vector<int> SelectedItems(HWND list) {
-    const LRESULT count = SendMessageW(list, LB_GETSELCOUNT, 0, 0);
-    if (count <= 0) return {};
-    std::vector<int> items(static_cast<std::size_t>(count));
-    const LRESULT got = SendMessageW(list, LB_GETSELITEMS, items.size(), reinterpret_cast<LPARAM>(items.data()));
-    items.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
-    return items;
 }
 
 }  // namespace
@@ -53,9 +45,8 @@ bool AccumulatorWindow::OnInit() {
     tool.lpszText = const_cast<wchar_t*>(L"");
     SendMessageW(tips_.Handle(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 
-    for (const char* name : kAccumulatorOperationNames)
-        SendMessageW(Item(IDC_ACC_OPERATION), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(GbkToWide(name).c_str()));
-    SendMessageW(Item(IDC_ACC_OPERATION), CB_SETCURSEL, 0, 0);
+    for (const char* name : kAccumulatorOperationNames) AddComboItem(Item(IDC_ACC_OPERATION), name);
+    SelectComboItem(Item(IDC_ACC_OPERATION), 0);
 
     entries_ = AccumulatorEntries(host_.History().HistoryRecords);
     for (std::size_t i = 0; i < entries_.size(); ++i) AddEntry(Item(IDC_ACC_RECORDS), i);
@@ -102,9 +93,7 @@ void AccumulatorWindow::OnCommand(int id, int notifyCode, HWND control) {
 void AccumulatorWindow::OnClose() { Close(); }
 
 void AccumulatorWindow::AddEntry(HWND list, std::size_t entry) {
-    const std::wstring text = GbkToWide(AccumulatorEntryText(entries_[entry]));
-    const LRESULT item = SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    if (item >= 0) SendMessageW(list, LB_SETITEMDATA, static_cast<WPARAM>(item), static_cast<LPARAM>(entry));
+    AddListItem(list, AccumulatorEntryText(entries_[entry]), static_cast<LPARAM>(entry));
 }
 
 // In list order; deleted from the last so the positions still to go stay valid.
@@ -113,23 +102,22 @@ void AccumulatorWindow::MoveEntries(int from, int to, bool all) {
     const HWND source = Item(from);
     std::vector<int> items;
     if (all) {
-        const LRESULT count = SendMessageW(source, LB_GETCOUNT, 0, 0);
+        const int count = ListCount(source);
         for (int i = 0; i < count; ++i) items.push_back(i);
     } else {
-        items = SelectedItems(source);
+        items = SelectedListItems(source);
     }
     for (int item : items) {
-        const auto entry = static_cast<std::size_t>(SendMessageW(source, LB_GETITEMDATA, item, 0));
+        const auto entry = static_cast<std::size_t>(ListValue(source, item));
         if (entry < entries_.size()) AddEntry(Item(to), entry);
     }
-    for (auto item = items.rbegin(); item != items.rend(); ++item) SendMessageW(source, LB_DELETESTRING, *item, 0);
+    for (auto item = items.rbegin(); item != items.rend(); ++item) DeleteListItem(source, *item);
 }
 
 void AccumulatorWindow::ShowEntryTip(HWND list, LPARAM clientPoint) {
-    const LRESULT item = SendMessageW(list, LB_GETCARETINDEX, 0, 0);
-    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
-    if (item < 0 || item >= count) return;
-    const auto entry = static_cast<std::size_t>(SendMessageW(list, LB_GETITEMDATA, static_cast<WPARAM>(item), 0));
+    const int item = ListCaretIndex(list);
+    if (item < 0 || item >= ListCount(list)) return;
+    const auto entry = static_cast<std::size_t>(ListValue(list, item));
     if (entry >= entries_.size()) return;
     std::wstring text = GbkToWide(AccumulatorEntryText(entries_[entry]));
     TTTOOLINFOW tool = EntryTool(Handle());
@@ -150,12 +138,12 @@ void AccumulatorWindow::HideEntryTip() {
 void AccumulatorWindow::Accept() {
     std::vector<AccumulatorEntry> chosen;
     const HWND list = Item(IDC_ACC_CHOSEN);
-    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    const int count = ListCount(list);
     for (int item = 0; item < count; ++item) {
-        const auto entry = static_cast<std::size_t>(SendMessageW(list, LB_GETITEMDATA, item, 0));
+        const auto entry = static_cast<std::size_t>(ListValue(list, item));
         if (entry < entries_.size()) chosen.push_back(entries_[entry]);
     }
-    const LRESULT operation = SendMessageW(Item(IDC_ACC_OPERATION), CB_GETCURSEL, 0, 0);
+    const int operation = ComboSelection(Item(IDC_ACC_OPERATION));
     const std::string expression = BuildAccumulatorExpression(
         host_.History().HistoryRecords, chosen,
         AccumulatorOperationAt(operation), ItemText(IDC_ACC_REMARK),
@@ -168,8 +156,8 @@ void AccumulatorWindow::Accept() {
 
 void AccumulatorWindow::ClearRecords() {
     host_.History().HistoryRecords.clear();
-    SendMessageW(Item(IDC_ACC_RECORDS), LB_RESETCONTENT, 0, 0);
-    SendMessageW(Item(IDC_ACC_CHOSEN), LB_RESETCONTENT, 0, 0);
+    ClearList(Item(IDC_ACC_RECORDS));
+    ClearList(Item(IDC_ACC_CHOSEN));
     Close();
 }
 

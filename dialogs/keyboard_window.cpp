@@ -1,15 +1,12 @@
 #include "keyboard_window.h"
 
+#include "controls.h"
 #include "keyboard_ids.h"
 
 KeyboardWindow::~KeyboardWindow() { Close(); }
 
 void KeyboardWindow::OpenVirtualKeyboard() {
-    if (IsOpen()) {
-        ShowWindow(Handle(), IsIconic(Handle()) ? SW_RESTORE : SW_SHOW);
-    } else {
-        Create(instance_, IDD_KEYBOARD, owner_);
-    }
+    ShowOrRestore(instance_, IDD_KEYBOARD, owner_);
     host_.FocusBox();
 }
 
@@ -27,12 +24,12 @@ void KeyboardWindow::Close() { Destroy(); }
 bool KeyboardWindow::OnInit() {
     pad_.Open();
 
-    const auto font = static_cast<WPARAM>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
+    const HFONT font = WindowFont(Handle());
     for (int i = 0; i < kKeyboardKeyCount; ++i) {
         const HWND key = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, 0, 0,
                                          Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_KB_FIRST_KEY + i)),
                                          instance_, nullptr);
-        SendMessageW(key, WM_SETFONT, font, FALSE);
+        SetWindowFont(key, font);
     }
     const int bracketKey = KeyIndexOf("（）");
     bracketRightClick_.Install(Item(IDC_KB_FIRST_KEY + bracketKey),

@@ -6,12 +6,11 @@
 #include <cmath>
 #include <cstdlib>
 #include <functional>
-#include <initializer_list>
 #include <string>
 
 #include "balloon_tip.h"
+#include "controls.h"
 #include "dialog.h"
-#include "gbk_codec.h"
 #include "options.h"
 #include "options_ids.h"
 #include "settings.h"
@@ -127,7 +126,7 @@ protected:
 
         SCROLLINFO range{sizeof range, SIF_RANGE | SIF_POS, 0, kOptionsScrollMax, 0, 0, 0};
         SetScrollInfo(Item(IDC_OPT_SCROLL), SB_CTL, &range, FALSE);
-        AddTabs({"常规", "结果", "按键", "特殊"});
+        AddTabs(Item(IDC_OPT_TABS), {"常规", "结果", "按键", "特殊"});
         Scroll(0);
 
         undoFilter_.Install(panel_.Item(IDC_OPT_UNDO_DEPTH),
@@ -167,49 +166,32 @@ protected:
         if (message == WM_NOTIFY) {
             const auto* header = reinterpret_cast<const NMHDR*>(lParam);
             if (header->idFrom == IDC_OPT_TABS && header->code == TCN_SELCHANGE) {
-                const int page = static_cast<int>(SendMessageW(Item(IDC_OPT_TABS), TCM_GETCURSEL, 0, 0));
-                Scroll(OptionsScrollOfPage(page));
+                Scroll(OptionsScrollOfPage(TabSelection(Item(IDC_OPT_TABS))));
             }
         }
         return FALSE;
     }
 
 private:
-    void AddTabs(std::initializer_list<const char*> pages) {
-        int index = 0;
-        for (const char* page : pages) {
-            std::wstring text = GbkToWide(page);
-            TCITEMW item{};
-            item.mask = TCIF_TEXT;
-            item.pszText = text.data();
-            SendMessageW(Item(IDC_OPT_TABS), TCM_INSERTITEMW, index++, reinterpret_cast<LPARAM>(&item));
-        }
-    }
-
     HWND Control(int id) const { return panel_.Item(id); }
 
-    void AddItems(int id, std::initializer_list<const char*> items) {
-        for (const char* item : items)
-            SendMessageW(Control(id), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(GbkToWide(item).c_str()));
-    }
-
     void FillCombos() {
-        AddItems(IDC_OPT_THOUSANDS, {"无千分符号", "“；”代表千分符", "“，”代表千分符"});
-        AddItems(IDC_OPT_ENTER_MODE, {"回车键计算,ctrl加回车键换行", "ctrl加回车键计算，回车键换行"});
-        AddItems(IDC_OPT_SHOWHIDE_MODS, {"空", "Ctrl", "Shift"});
-        AddItems(IDC_OPT_FULLSCREEN_MODS, {"空", "Ctrl", "Shift", "Alt"});
+        AddComboItems(Control(IDC_OPT_THOUSANDS), {"无千分符号", "“；”代表千分符", "“，”代表千分符"});
+        AddComboItems(Control(IDC_OPT_ENTER_MODE), {"回车键计算,ctrl加回车键换行", "ctrl加回车键计算，回车键换行"});
+        AddComboItems(Control(IDC_OPT_SHOWHIDE_MODS), {"空", "Ctrl", "Shift"});
+        AddComboItems(Control(IDC_OPT_FULLSCREEN_MODS), {"空", "Ctrl", "Shift", "Alt"});
         for (const char* key : kFunctionKeys) {
-            AddItems(IDC_OPT_SHOWHIDE_KEY, {key});
-            AddItems(IDC_OPT_FULLSCREEN_KEY, {key});
+            AddComboItem(Control(IDC_OPT_SHOWHIDE_KEY), key);
+            AddComboItem(Control(IDC_OPT_FULLSCREEN_KEY), key);
         }
-        SendMessageW(Control(IDC_OPT_PRECISION), EM_LIMITTEXT, 2, 0);
-        SendMessageW(Control(IDC_OPT_PRECISION_SPIN), UDM_SETRANGE32, kPrecisionMin, kPrecisionMax);
-        SendMessageW(Control(IDC_OPT_UNDO_DEPTH), EM_LIMITTEXT, 3, 0);
-        SendMessageW(Control(IDC_OPT_UNDO_SPIN), UDM_SETRANGE32, kUndoDepthMin, kUndoDepthMax);
+        LimitText(Control(IDC_OPT_PRECISION), 2);
+        SetSpinRange(Control(IDC_OPT_PRECISION_SPIN), kPrecisionMin, kPrecisionMax);
+        LimitText(Control(IDC_OPT_UNDO_DEPTH), 3);
+        SetSpinRange(Control(IDC_OPT_UNDO_SPIN), kUndoDepthMin, kUndoDepthMax);
     }
 
-    int Selection(int id) const { return static_cast<int>(SendMessageW(Control(id), CB_GETCURSEL, 0, 0)); }
-    void Select(int id, int index) { SendMessageW(Control(id), CB_SETCURSEL, static_cast<WPARAM>(index), 0); }
+    int Selection(int id) const { return ComboSelection(Control(id)); }
+    void Select(int id, int index) { SelectComboItem(Control(id), index); }
 
     template <size_t N>
     int Choice(const int (&ids)[N]) const {
@@ -225,7 +207,7 @@ private:
     // A number field and its spin: the spin first, so a stored value outside
     // the spin's range is still shown as it is.
     void SetNumberField(int field, int spin, const std::string& text) {
-        SendMessageW(Control(spin), UDM_SETPOS32, 0, static_cast<LPARAM>(std::atoi(text.c_str())));
+        SetSpinPosition(Control(spin), std::atoi(text.c_str()));
         panel_.SetItemText(field, text);
     }
 
@@ -245,7 +227,7 @@ private:
         SetNumberField(IDC_OPT_PRECISION, IDC_OPT_PRECISION_SPIN, c.PrecisionText);
         SetNumberField(IDC_OPT_UNDO_DEPTH, IDC_OPT_UNDO_SPIN, c.UndoDepthText);
         // The caret behind the depth, for typing on.
-        SendMessageW(Control(IDC_OPT_UNDO_DEPTH), EM_SETSEL, 0x7FFF, 0x7FFF);
+        SelectText(Control(IDC_OPT_UNDO_DEPTH), 0x7FFF, 0x7FFF);
         EnableHotKeyChoices();
     }
 
@@ -333,7 +315,7 @@ private:
         const double scale = (panel.bottom - panel.top) / kPanelLayoutHeight;
         const int top = static_cast<int>(std::lround(OptionsPanelTop(position) * scale));
         SetWindowPos(panel_.Handle(), nullptr, 0, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageW(Item(IDC_OPT_TABS), TCM_SETCURSEL, static_cast<WPARAM>(OptionsPageAt(position)), 0);
+        SelectTab(Item(IDC_OPT_TABS), OptionsPageAt(position));
     }
 
     void Apply() {
