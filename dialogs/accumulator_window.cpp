@@ -6,7 +6,9 @@
 #include "controls.h"
 #include "engine_state.h"
 #include "gbk_codec.h"
+#include "messages.h"
 #include "settings.h"
+#include "tooltips.h"
 
 namespace {
 
@@ -35,12 +37,7 @@ void AccumulatorWindow::Open() {
 bool AccumulatorWindow::OnInit() {
     tips_.Destroy();
     tips_.Create(Handle());
-    tips_.Attach(Item(IDC_ACC_REMARK), "备注计算结果，需要勾选快捷设置里的忽略汉字，否则无效");
-    tips_.Attach(Item(IDC_ACC_ADD), "添加");
-    tips_.Attach(Item(IDC_ACC_ADD_ALL), "全部添加");
-    tips_.Attach(Item(IDC_ACC_REMOVE), "移除");
-    tips_.Attach(Item(IDC_ACC_REMOVE_ALL), "全部移除");
-    tips_.Attach(Item(IDC_ACC_OPERATION), "请选择要对结果进行的操作，默认累加");
+    for (const ControlTip& tip : kAccumulatorTips) tips_.Attach(Item(tip.id), tip.text);
     TTTOOLINFOW tool = EntryTool(Handle());
     tool.lpszText = const_cast<wchar_t*>(L"");
     SendMessageW(tips_.Handle(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
@@ -167,7 +164,7 @@ void AccumulatorWindow::Close() {
 }
 
 bool ClearAccumulator(HWND owner, EngineState& history) {
-    const int answer = MessageBoxW(owner, GbkToWide("是否清空累加器！").c_str(), GbkToWide("警告").c_str(),
+    const int answer = MessageBoxW(owner, GbkToWide(msg::kClearAccumulatorQuestion).c_str(), GbkToWide(msg::kWarningCaption).c_str(),
                                    MB_OKCANCEL | MB_DEFBUTTON2 | MB_ICONWARNING);
     if (answer != IDOK) return false;
     history.HistoryRecords.clear();

@@ -2,6 +2,7 @@
 
 #include "controls.h"
 #include "keyboard_ids.h"
+#include "tooltips.h"
 
 KeyboardWindow::~KeyboardWindow() { Close(); }
 
@@ -50,7 +51,7 @@ bool KeyboardWindow::OnInit() {
     LayOut();
 
     tip_.Create(Handle());
-    tip_.Attach(Handle(), "双击此处关闭辅助键盘");
+    tip_.Attach(Handle(), kKeyboardTip);
     host_.FocusBox();
     return false;
 }
