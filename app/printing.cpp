@@ -40,7 +40,7 @@ private:
 };
 
 bool PrintJob(HDC printer, const std::string& gbkText, const std::wstring& outputFile) {
-    const std::wstring name = GbkToWide("未命名打印作业");
+    const std::wstring name = GbkToWide(kPrintJobName);
     DOCINFOW document{};
     document.cbSize = sizeof document;
     document.lpszDocName = name.c_str();
@@ -127,10 +127,10 @@ bool RenderPages(HDC measureDc, TextArea area, const std::string& gbkText, PageS
 }
 
 bool AskPrintFileName(HWND owner, std::wstring& path) {
-    std::wstring filter = GbkToWide("打印输出文件 (*.prn)|*.prn|所有文件 (*.*)|*.*||");
+    std::wstring filter = GbkToWide(kPrintFileFilter);
     for (wchar_t& unit : filter)
         if (unit == L'|') unit = L'\0';
-    const std::wstring title = GbkToWide("打印到文件");
+    const std::wstring title = GbkToWide(kPrintFileTitle);
     wchar_t file[MAX_PATH] = L"Output.prn";
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;

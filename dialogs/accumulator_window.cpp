@@ -3,9 +3,12 @@
 #include <commctrl.h>
 
 #include "accumulator_ids.h"
+#include "controls.h"
 #include "engine_state.h"
 #include "gbk_codec.h"
+#include "messages.h"
 #include "settings.h"
+#include "tooltips.h"
 
 namespace {
 
@@ -21,15 +24,6 @@ TTTOOLINFOW EntryTool(HWND dialog) {
     return tool;
 }
 
-std::vector<int> SelectedItems(HWND list) {
-    const LRESULT count = SendMessageW(list, LB_GETSELCOUNT, 0, 0);
-    if (count <= 0) return {};
-    std::vector<int> items(static_cast<std::size_t>(count));
-    const LRESULT got = SendMessageW(list, LB_GETSELITEMS, items.size(), reinterpret_cast<LPARAM>(items.data()));
-    items.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
-    return items;
-}
-
 }  // namespace
 
 AccumulatorWindow::~AccumulatorWindow() { Destroy(); }
@@ -43,19 +37,13 @@ void AccumulatorWindow::Open() {
 bool AccumulatorWindow::OnInit() {
     tips_.Destroy();
     tips_.Create(Handle());
-    tips_.Attach(Item(IDC_ACC_REMARK), "备注计算结果，需要勾选快捷设置里的忽略汉字，否则无效");
-    tips_.Attach(Item(IDC_ACC_ADD), "添加");
-    tips_.Attach(Item(IDC_ACC_ADD_ALL), "全部添加");
-    tips_.Attach(Item(IDC_ACC_REMOVE), "移除");
-    tips_.Attach(Item(IDC_ACC_REMOVE_ALL), "全部移除");
-    tips_.Attach(Item(IDC_ACC_OPERATION), "请选择要对结果进行的操作，默认累加");
+    for (const ControlTip& tip : kAccumulatorTips) tips_.Attach(Item(tip.id), tip.text);
     TTTOOLINFOW tool = EntryTool(Handle());
     tool.lpszText = const_cast<wchar_t*>(L"");
     SendMessageW(tips_.Handle(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 
-    for (const char* name : kAccumulatorOperationNames)
-        SendMessageW(Item(IDC_ACC_OPERATION), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(GbkToWide(name).c_str()));
-    SendMessageW(Item(IDC_ACC_OPERATION), CB_SETCURSEL, 0, 0);
+    for (const char* name : kAccumulatorOperationNames) AddComboItem(Item(IDC_ACC_OPERATION), name);
+    SelectComboItem(Item(IDC_ACC_OPERATION), 0);
 
     entries_ = AccumulatorEntries(host_.History().HistoryRecords);
     for (std::size_t i = 0; i < entries_.size(); ++i) AddEntry(Item(IDC_ACC_RECORDS), i);
@@ -102,9 +90,7 @@ void AccumulatorWindow::OnCommand(int id, int notifyCode, HWND control) {
 void AccumulatorWindow::OnClose() { Close(); }
 
 void AccumulatorWindow::AddEntry(HWND list, std::size_t entry) {
-    const std::wstring text = GbkToWide(AccumulatorEntryText(entries_[entry]));
-    const LRESULT item = SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    if (item >= 0) SendMessageW(list, LB_SETITEMDATA, static_cast<WPARAM>(item), static_cast<LPARAM>(entry));
+    AddListItem(list, AccumulatorEntryText(entries_[entry]), static_cast<LPARAM>(entry));
 }
 
 // In list order; deleted from the last so the positions still to go stay valid.
@@ -113,23 +99,22 @@ void AccumulatorWindow::MoveEntries(int from, int to, bool all) {
     const HWND source = Item(from);
     std::vector<int> items;
     if (all) {
-        const LRESULT count = SendMessageW(source, LB_GETCOUNT, 0, 0);
+        const int count = ListCount(source);
         for (int i = 0; i < count; ++i) items.push_back(i);
     } else {
-        items = SelectedItems(source);
+        items = SelectedListItems(source);
     }
     for (int item : items) {
-        const auto entry = static_cast<std::size_t>(SendMessageW(source, LB_GETITEMDATA, item, 0));
+        const auto entry = static_cast<std::size_t>(ListValue(source, item));
         if (entry < entries_.size()) AddEntry(Item(to), entry);
     }
-    for (auto item = items.rbegin(); item != items.rend(); ++item) SendMessageW(source, LB_DELETESTRING, *item, 0);
+    for (auto item = items.rbegin(); item != items.rend(); ++item) DeleteListItem(source, *item);
 }
 
 void AccumulatorWindow::ShowEntryTip(HWND list, LPARAM clientPoint) {
-    const LRESULT item = SendMessageW(list, LB_GETCARETINDEX, 0, 0);
-    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
-    if (item < 0 || item >= count) return;
-    const auto entry = static_cast<std::size_t>(SendMessageW(list, LB_GETITEMDATA, static_cast<WPARAM>(item), 0));
+    const int item = ListCaretIndex(list);
+    if (item < 0 || item >= ListCount(list)) return;
+    const auto entry = static_cast<std::size_t>(ListValue(list, item));
     if (entry >= entries_.size()) return;
     std::wstring text = GbkToWide(AccumulatorEntryText(entries_[entry]));
     TTTOOLINFOW tool = EntryTool(Handle());
@@ -150,15 +135,15 @@ void AccumulatorWindow::HideEntryTip() {
 void AccumulatorWindow::Accept() {
     std::vector<AccumulatorEntry> chosen;
     const HWND list = Item(IDC_ACC_CHOSEN);
-    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    const int count = ListCount(list);
     for (int item = 0; item < count; ++item) {
-        const auto entry = static_cast<std::size_t>(SendMessageW(list, LB_GETITEMDATA, item, 0));
+        const auto entry = static_cast<std::size_t>(ListValue(list, item));
         if (entry < entries_.size()) chosen.push_back(entries_[entry]);
     }
-    const LRESULT operation = SendMessageW(Item(IDC_ACC_OPERATION), CB_GETCURSEL, 0, 0);
+    const int operation = ComboSelection(Item(IDC_ACC_OPERATION));
     const std::string expression = BuildAccumulatorExpression(
         host_.History().HistoryRecords, chosen,
-        static_cast<AccumulatorOperation>(operation < 0 || operation > 4 ? 0 : operation), ItemText(IDC_ACC_REMARK),
+        AccumulatorOperationAt(operation), ItemText(IDC_ACC_REMARK),
         host_.CurrentSettings().ThousandsSeparator);
     // Nothing chosen, or every chosen record gone: the window stays.
     if (expression.empty()) return;
@@ -168,8 +153,8 @@ void AccumulatorWindow::Accept() {
 
 void AccumulatorWindow::ClearRecords() {
     host_.History().HistoryRecords.clear();
-    SendMessageW(Item(IDC_ACC_RECORDS), LB_RESETCONTENT, 0, 0);
-    SendMessageW(Item(IDC_ACC_CHOSEN), LB_RESETCONTENT, 0, 0);
+    ClearList(Item(IDC_ACC_RECORDS));
+    ClearList(Item(IDC_ACC_CHOSEN));
     Close();
 }
 
@@ -179,7 +164,7 @@ void AccumulatorWindow::Close() {
 }
 
 bool ClearAccumulator(HWND owner, EngineState& history) {
-    const int answer = MessageBoxW(owner, GbkToWide("是否清空累加器！").c_str(), GbkToWide("警告").c_str(),
+    const int answer = MessageBoxW(owner, GbkToWide(msg::kClearAccumulatorQuestion).c_str(), GbkToWide(msg::kWarningCaption).c_str(),
                                    MB_OKCANCEL | MB_DEFBUTTON2 | MB_ICONWARNING);
     if (answer != IDOK) return false;
     history.HistoryRecords.clear();

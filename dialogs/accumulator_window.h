@@ -13,22 +13,6 @@
 #include "dialog.h"
 #include "subclass.h"
 
-struct EngineState;
-struct Settings;
-
-// What the window needs of the main window.
-class AccumulatorHost {
-public:
-    virtual ~AccumulatorHost() = default;
-    // The engine's program-wide values, which hold the history records.
-    virtual EngineState& History() = 0;
-    virtual const Settings& CurrentSettings() const = 0;
-    // InsertAccumulatorLine on the box, then the evaluator on that line.
-    virtual void InsertAndEvaluate(const std::string& expression) = 0;
-    // The keyboard focus to the expression box.
-    virtual void FocusBox() = 0;
-};
-
 class AccumulatorWindow : public Dialog {
 public:
     // `host` must outlive the window.

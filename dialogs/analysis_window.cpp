@@ -9,7 +9,7 @@
 
 #include "analysis_ids.h"
 #include "base_conversion.h"
-#include "gbk_codec.h"
+#include "controls.h"
 #include "number_rules.h"
 #include "statistics_panel.h"
 
@@ -31,21 +31,12 @@ bool IsKey(UINT message, WPARAM key, std::initializer_list<WPARAM> keys) {
 }  // namespace
 
 bool AnalysisWindow::OnInit() {
-    int index = 0;
-    for (const char* page : {"进制转换", "统计分析", "单位转换", "时间计算"}) {
-        std::wstring text = GbkToWide(page);
-        TCITEMW item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = text.data();
-        SendMessageW(Item(IDC_ANA_TABS), TCM_INSERTITEMW, index++, reinterpret_cast<LPARAM>(&item));
-    }
-    for (const int list : {IDC_ANA_FROM, IDC_ANA_TO}) {
-        for (int base = 2; base <= 36; ++base)
-            SendDlgItemMessageW(Handle(), list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::to_wstring(base).c_str()));
-    }
-    SendDlgItemMessageW(Handle(), IDC_ANA_FROM, CB_SETCURSEL, 10 - 2, 0);
-    SendDlgItemMessageW(Handle(), IDC_ANA_TO, CB_SETCURSEL, 16 - 2, 0);
-    for (const int input : {IDC_ANA_INPUT, IDC_ANA_STATS_INPUT}) SendDlgItemMessageW(Handle(), input, EM_SETLIMITTEXT, 0, 0);
+    AddTabs(Item(IDC_ANA_TABS), {"进制转换", "统计分析", "单位转换", "时间计算"});
+    for (const int list : {IDC_ANA_FROM, IDC_ANA_TO})
+        for (int base = 2; base <= 36; ++base) AddComboItem(Item(list), std::to_string(base));
+    SelectComboItem(Item(IDC_ANA_FROM), 10 - 2);
+    SelectComboItem(Item(IDC_ANA_TO), 16 - 2);
+    for (const int input : {IDC_ANA_INPUT, IDC_ANA_STATS_INPUT}) LimitText(Item(input), 0);
 
     // Enter and Space never reach the conversion input: it holds one run of
     // characters. A double click empties result and input, then goes on.
@@ -69,7 +60,7 @@ bool AnalysisWindow::OnInit() {
 
     SetItemText(IDC_ANA_STATS_RESULT, kStatisticsTemplate);
     const int page = startTab_ >= 0 && startTab_ <= 3 ? startTab_ : 0;
-    SendMessageW(Item(IDC_ANA_TABS), TCM_SETCURSEL, static_cast<WPARAM>(page), 0);
+    SelectTab(Item(IDC_ANA_TABS), page);
     ShowPage(page);
     return true;
 }
@@ -102,7 +93,7 @@ INT_PTR AnalysisWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NOTIFY) {
         const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
         if (header->idFrom == IDC_ANA_TABS && header->code == TCN_SELCHANGE) {
-            ShowPage(static_cast<int>(SendMessageW(Item(IDC_ANA_TABS), TCM_GETCURSEL, 0, 0)));
+            ShowPage(TabSelection(Item(IDC_ANA_TABS)));
             return TRUE;
         }
     }

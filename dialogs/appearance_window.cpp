@@ -5,6 +5,7 @@
 
 #include "appearance.h"
 #include "appearance_ids.h"
+#include "controls.h"
 #include "dialog.h"
 #include "effective_values.h"
 #include "settings.h"
@@ -41,11 +42,8 @@ protected:
         FillPicker(IDC_APP_TEXT_COLOUR, look.TextColour);
 
         const HWND slider = Item(IDC_APP_OPACITY);
-        SendMessageW(slider, TBM_SETRANGE, FALSE, MAKELPARAM(1, 100));
-        SendMessageW(slider, TBM_SETPAGESIZE, 0, 5);
-        SendMessageW(slider, TBM_SETLINESIZE, 0, 1);
-        SendMessageW(slider, TBM_SETTICFREQ, 5, 0);
-        SendMessageW(slider, TBM_SETPOS, TRUE, look.Opacity);
+        SetTrackBarRange(slider, 1, 100, 5, 1, 5);
+        SetTrackBarPosition(slider, look.Opacity);
 
         host_.ApplySkin(look.Skin);
         SetItemText(IDC_APP_EFFECTS, EffectsButtonCaption(look.Effects));
@@ -59,10 +57,10 @@ protected:
         host_.ApplyBars();
 
         LOGFONTW font{};
-        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0)), sizeof font, &font);
+        GetObjectW(WindowFont(Handle()), sizeof font, &font);
         font.lfWeight = FW_BOLD;
         boldFont_ = CreateFontIndirectW(&font);
-        SendMessageW(Item(IDC_APP_SKIN_OFF), WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_), FALSE);
+        SetWindowFont(Item(IDC_APP_SKIN_OFF), boldFont_);
         return true;
     }
 
@@ -98,7 +96,7 @@ protected:
 
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message == WM_HSCROLL && reinterpret_cast<HWND>(lParam) == Item(IDC_APP_OPACITY)) {
-            SliderMoved(static_cast<int>(SendMessageW(Item(IDC_APP_OPACITY), TBM_GETPOS, 0, 0)));
+            SliderMoved(TrackBarPosition(Item(IDC_APP_OPACITY)));
             return TRUE;
         }
         if (message == WM_CTLCOLORSTATIC && reinterpret_cast<HWND>(lParam) == Item(IDC_APP_SKIN_OFF)) {
@@ -148,20 +146,19 @@ private:
     // and the entry for any other colour; the given one selected.
     void FillPicker(int id, int colour) {
         const HWND picker = Item(id);
-        for (COLORREF c : kColours) SendMessageW(picker, CB_ADDSTRING, 0, static_cast<LPARAM>(c));
-        SendMessageW(picker, CB_ADDSTRING, 0, kMoreColours);
+        for (COLORREF c : kColours) AddComboValue(picker, static_cast<LPARAM>(c));
+        AddComboValue(picker, kMoreColours);
         SelectColour(id, MaskColour(colour));
     }
 
     void SelectColour(int id, COLORREF colour) {
         const HWND picker = Item(id);
-        const int count = static_cast<int>(SendMessageW(picker, CB_GETCOUNT, 0, 0));
+        const int count = ComboCount(picker);
         int index = -1;
         for (int i = 0; i < count && index < 0; ++i)
-            if (SendMessageW(picker, CB_GETITEMDATA, i, 0) == static_cast<LRESULT>(colour)) index = i;
-        if (index < 0)
-            index = static_cast<int>(SendMessageW(picker, CB_INSERTSTRING, 0, static_cast<LPARAM>(colour)));
-        SendMessageW(picker, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+            if (ComboValue(picker, i) == static_cast<LPARAM>(colour)) index = i;
+        if (index < 0) index = InsertComboValue(picker, 0, static_cast<LPARAM>(colour));
+        SelectComboItem(picker, index);
     }
 
     void PickerChanged(int id) {
@@ -169,8 +166,8 @@ private:
         const AppearanceLook& look = choice_.Shown();
         const COLORREF before = MaskColour(back ? look.BackColour : look.TextColour);
         const HWND picker = Item(id);
-        const LRESULT index = SendMessageW(picker, CB_GETCURSEL, 0, 0);
-        LRESULT data = SendMessageW(picker, CB_GETITEMDATA, static_cast<WPARAM>(index), 0);
+        const int index = ComboSelection(picker);
+        LRESULT data = ComboValue(picker, index);
         if (index == CB_ERR) return;
         if (data == kMoreColours) {
             CHOOSECOLORW choose{};

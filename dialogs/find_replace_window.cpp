@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "controls.h"
 #include "find_replace.h"
 #include "find_replace_ids.h"
-#include "gbk_codec.h"
 #include "settings.h"
 
 namespace {
@@ -13,36 +13,25 @@ constexpr int kActionButtons[] = {IDC_FR_PREVIOUS, IDC_FR_NEXT, IDC_FR_REPLACE_N
                                   IDC_FR_REPLACE_ALL};
 constexpr const char* kTokenItems[] = {"换行符", "空格符", "制表符"};
 
-void PutCaretAtEnd(HWND edit) {
-    const int length = GetWindowTextLengthW(edit);
-    SendMessageW(edit, EM_SETSEL, length, length);
-}
-
 }  // namespace
 
 FindReplaceWindow::~FindReplaceWindow() { Destroy(); }
 
 void FindReplaceWindow::Open() {
-    if (IsOpen()) {
-        ShowWindow(Handle(), IsIconic(Handle()) ? SW_RESTORE : SW_SHOW);
-    } else {
-        Create(instance_, IDD_FIND_REPLACE, owner_);
-    }
+    ShowOrRestore(instance_, IDD_FIND_REPLACE, owner_);
     host_.FocusBox();
 }
 
 bool FindReplaceWindow::OnInit() {
-    for (int combo : {IDC_FR_FIND_TOKENS, IDC_FR_REPLACE_TOKENS}) {
-        for (const char* item : kTokenItems)
-            SendMessageW(Item(combo), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(GbkToWide(item).c_str()));
-    }
+    for (int combo : {IDC_FR_FIND_TOKENS, IDC_FR_REPLACE_TOKENS})
+        for (const char* item : kTokenItems) AddComboItem(Item(combo), item);
     FilterFieldChars(findChars_, IDC_FR_FIND);
     FilterFieldChars(replaceChars_, IDC_FR_REPLACE);
     SetItemText(IDC_FR_FIND, find_.SearchText);
     SetItemText(IDC_FR_REPLACE, find_.ReplaceText);
     SetChecked(IDC_FR_MATCH_CASE, find_.FindMatchCase);
     UpdateButtons();
-    SendMessageW(Item(IDC_FR_FIND), EM_SETSEL, 0, -1);
+    SelectText(Item(IDC_FR_FIND), 0, -1);
     SetFocus(Item(IDC_FR_FIND));
     return false;
 }
@@ -107,14 +96,12 @@ void FindReplaceWindow::UpdateButtons() {
 
 void FindReplaceWindow::AppendToken(int combo, int field) {
     const HWND list = Item(combo);
-    const LRESULT index = SendMessageW(list, CB_GETCURSEL, 0, 0);
+    const int index = ComboSelection(list);
     if (index == CB_ERR) return;
-    const LRESULT length = SendMessageW(list, CB_GETLBTEXTLEN, index, 0);
-    if (length <= 0) return;
-    std::wstring item(static_cast<size_t>(length) + 1, L'\0');
-    item.resize(static_cast<size_t>(SendMessageW(list, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(item.data()))));
-    SetItemText(field, ItemText(field) + "#" + WideToGbk(item));
-    SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    const std::string item = ComboItemText(list, index);
+    if (item.empty()) return;
+    SetItemText(field, ItemText(field) + "#" + item);
+    SelectComboItem(list, -1);
     SetFocus(Item(field));
     PutCaretAtEnd(Item(field));
 }
@@ -128,7 +115,7 @@ void FindReplaceWindow::FilterFieldChars(Subclass& filter, int field) {
             FieldCharReplacement(host_.CurrentSettings().MulDivSymbols, static_cast<unsigned>(wParam));
         if (!symbol) return 0;
         handled = true;
-        SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(GbkToWide(symbol).c_str()));
+        ReplaceSelectedText(edit, symbol);
         return 0;
     });
 }

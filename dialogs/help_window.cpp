@@ -1,5 +1,6 @@
 #include "help_window.h"
 
+#include "controls.h"
 #include "help_about_ids.h"
 #include "help_text.h"
 
@@ -7,10 +8,10 @@ void HelpWindow::Run(HINSTANCE instance, HWND owner) { RunModal(instance, IDD_HE
 
 bool HelpWindow::OnInit() {
     HWND text = Item(IDC_HELP_TEXT);
-    SendMessageW(text, EM_SETLIMITTEXT, 0, 0);
+    LimitText(text, 0);
     SetItemText(IDC_HELP_TEXT, HelpText());
     SetFocus(text);
-    SendMessageW(text, EM_SETSEL, 0, 0);
+    SelectText(text, 0, 0);
     return false;
 }
 

@@ -1,31 +1,13 @@
 #include "keyboard_window.h"
 
-#include "gbk_codec.h"
-#include "keyboard.h"
+#include "controls.h"
 #include "keyboard_ids.h"
-#include "setting_table.h"
-#include "settings.h"
-#include "settings_file.h"
-#include "settings_reader.h"
-#include "settings_writer.h"
-#include "text_box.h"
-#include "virtual_keys.h"
-
-namespace {
-
-const int kBracketKey = KeyIndexOf("（）");
-const int kModeKey = KeyIndexOf("简单");
-
-}  // namespace
+#include "tooltips.h"
 
 KeyboardWindow::~KeyboardWindow() { Close(); }
 
 void KeyboardWindow::OpenVirtualKeyboard() {
-    if (IsOpen()) {
-        ShowWindow(Handle(), IsIconic(Handle()) ? SW_RESTORE : SW_SHOW);
-    } else {
-        Create(instance_, IDD_KEYBOARD, owner_);
-    }
+    ShowOrRestore(instance_, IDD_KEYBOARD, owner_);
     host_.FocusBox();
 }
 
@@ -41,25 +23,21 @@ void KeyboardWindow::ToggleVirtualKeyboard() {
 void KeyboardWindow::Close() { Destroy(); }
 
 bool KeyboardWindow::OnInit() {
-    Settings& settings = host_.CurrentSettings();
-    ReadKeyboardWindowKeys(host_.File(), settings);
-    host_.File().WriteBool(kKeyboardWindowOpen.section, kKeyboardWindowOpen.name, true);
-    scientific_ = settings.KeyboardScientific;
-    shifted_ = false;
-    bracket_ = kInitialBracketCaption;
+    pad_.Open();
 
-    const auto font = static_cast<WPARAM>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
+    const HFONT font = WindowFont(Handle());
     for (int i = 0; i < kKeyboardKeyCount; ++i) {
         const HWND key = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, 0, 0,
                                          Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_KB_FIRST_KEY + i)),
                                          instance_, nullptr);
-        SendMessageW(key, WM_SETFONT, font, FALSE);
+        SetWindowFont(key, font);
     }
-    bracketRightClick_.Install(Item(IDC_KB_FIRST_KEY + kBracketKey),
-                               [this](UINT message, WPARAM, LPARAM, bool&) -> LRESULT {
+    const int bracketKey = KeyIndexOf("（）");
+    bracketRightClick_.Install(Item(IDC_KB_FIRST_KEY + bracketKey),
+                               [this, bracketKey](UINT message, WPARAM, LPARAM, bool&) -> LRESULT {
                                    if (message == WM_RBUTTONUP) {
-                                       bracket_ = NextBracketCaption(bracket_);
-                                       SetItemText(IDC_KB_FIRST_KEY + kBracketKey, bracket_);
+                                       pad_.NextBracket();
+                                       SetItemText(IDC_KB_FIRST_KEY + bracketKey, pad_.Caption(bracketKey));
                                    }
                                    return 0;
                                });
@@ -67,13 +45,13 @@ bool KeyboardWindow::OnInit() {
 
     // Off the screen or too small to use, it opens where it can be used.
     const WindowRect place =
-        KeyboardPlacement(settings, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+        KeyboardPlacement(host_.CurrentSettings(), GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     SetWindowPos(Handle(), nullptr, place.Left, place.Top, place.Width, place.Height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     LayOut();
 
     tip_.Create(Handle());
-    tip_.Attach(Handle(), "双击此处关闭辅助键盘");
+    tip_.Attach(Handle(), kKeyboardTip);
     host_.FocusBox();
     return false;
 }
@@ -88,7 +66,6 @@ void KeyboardWindow::OnCommand(int id, int notifyCode, HWND control) {
 }
 
 void KeyboardWindow::OnDestroy() {
-    Settings& settings = host_.CurrentSettings();
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
     RECT rect{};
@@ -97,16 +74,7 @@ void KeyboardWindow::OnDestroy() {
     } else {
         GetWindowRect(Handle(), &rect);
     }
-    settings.KeyboardLeft = rect.left;
-    settings.KeyboardTop = rect.top;
-    settings.KeyboardWidth = rect.right - rect.left;
-    settings.KeyboardHeight = rect.bottom - rect.top;
-    settings.KeyboardScientific = scientific_;
-    SettingsFile& file = host_.File();
-    WriteSettingKeys(file, settings, {&Settings::KeyboardWidth, &Settings::KeyboardHeight, &Settings::KeyboardLeft,
-                                      &Settings::KeyboardTop});
-    file.WriteBool(kKeyboardWindowOpen.section, kKeyboardWindowOpen.name, false);
-    WriteSettingKeys(file, settings, {&Settings::KeyboardScientific});
+    pad_.Close({rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top});
     bracketRightClick_.Remove();
     tip_.Destroy();
 }
@@ -131,60 +99,23 @@ INT_PTR KeyboardWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void KeyboardWindow::PressKey(int index) {
-    TextBox& box = host_.Box();
-    const KeyEffect effect = KeyPress(index, shifted_);
-    switch (effect.Action) {
-    case KeyAction::Insert:
-        box.ReplaceSelection(effect.Text);
+    const PadOutcome outcome = pad_.Press(index, GetTickCount());
+    switch (outcome.FollowUp) {
+    case PadFollowUp::None:
         break;
-    case KeyAction::InsertInside:
-        box.ReplaceSelection(effect.Text);
-        box.SetSelectionStart(box.SelectionStart() - 1);
-        box.SetSelectionLength(0);
+    case PadFollowUp::SimulateKey:
+        SendKey(outcome.VirtualKey);
         break;
-    case KeyAction::RandomNumber:
-        box.ReplaceSelection(RandomKeyText(GetTickCount()));
-        break;
-    case KeyAction::SimulateKey:
-        SendKey(effect.VirtualKey);
-        break;
-    case KeyAction::Enter:
-        // Always the evaluating variant of Enter, whichever key computes.
-        host_.EnterKeyUp(host_.CurrentSettings().EnterInsertsNewLine ? kShiftCtrl : 0);
-        break;
-    case KeyAction::Undo:
-        host_.Undo();
-        break;
-    case KeyAction::ClearBox:
-        host_.ClearBox();
-        break;
-    case KeyAction::InsertLastResult:
-        host_.InsertLastResult();
-        break;
-    case KeyAction::CaretLeft:
-    case KeyAction::CaretRight:
-        MoveCaret(effect.Action == KeyAction::CaretRight);
-        break;
-    case KeyAction::ToggleShift:
-        shifted_ = !shifted_;
+    case PadFollowUp::ShowCaptions:
         ShowCaptions();
         break;
-    case KeyAction::ToggleMode: {
-        scientific_ = !scientific_;
-        host_.CurrentSettings().KeyboardScientific = scientific_;
+    case PadFollowUp::SwitchMode: {
         ShowCaptions();
         RECT rect{};
         GetWindowRect(Handle(), &rect);
-        SetWindowPos(Handle(), nullptr, 0, 0, SwitchedModeWidth(rect.right - rect.left, scientific_),
+        SetWindowPos(Handle(), nullptr, 0, 0, SwitchedModeWidth(rect.right - rect.left, pad_.Scientific()),
                      rect.bottom - rect.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         LayOut();
-        break;
-    }
-    case KeyAction::Bracket: {
-        const std::string text = BracketInsertText(bracket_);
-        box.ReplaceSelection(text);
-        if (text == "()") box.SetSelectionStart(box.SelectionStart() - 1);
-        box.SetSelectionLength(0);
         break;
     }
     }
@@ -195,7 +126,7 @@ void KeyboardWindow::LayOut() {
     if (!Handle()) return;
     RECT rect{};
     GetWindowRect(Handle(), &rect);
-    const auto places = KeyboardLayout(rect.right - rect.left, rect.bottom - rect.top, scientific_);
+    const auto places = KeyboardLayout(rect.right - rect.left, rect.bottom - rect.top, pad_.Scientific());
     for (int i = 0; i < kKeyboardKeyCount; ++i) {
         const KeyRect& r = places[i];
         MoveWindow(Item(IDC_KB_FIRST_KEY + i), r.Left, r.Top, r.Width, r.Height, TRUE);
@@ -203,13 +134,7 @@ void KeyboardWindow::LayOut() {
 }
 
 void KeyboardWindow::ShowCaptions() {
-    for (int i = 0; i < kKeyboardKeyCount; ++i) {
-        std::string caption = KeyCaption(i, shifted_);
-        // The mode key names the mode it switches to.
-        if (i == kModeKey) caption = scientific_ ? "简单" : "科学";
-        if (i == kBracketKey) caption = bracket_;
-        SetItemText(IDC_KB_FIRST_KEY + i, caption);
-    }
+    for (int i = 0; i < kKeyboardKeyCount; ++i) SetItemText(IDC_KB_FIRST_KEY + i, pad_.Caption(i));
 }
 
 // Posted, not sent: the press goes through the program's loop, its key
@@ -229,12 +154,4 @@ void KeyboardWindow::SendKey(unsigned key) {
     host_.FocusBox();
     PostMessageW(box, WM_KEYDOWN, key, 1 | scan);
     PostMessageW(box, WM_KEYUP, key, 1 | scan | (LPARAM{1} << 30) | (LPARAM{1} << 31));
-}
-
-void KeyboardWindow::MoveCaret(bool right) {
-    TextBox& box = host_.Box();
-    const std::string text = box.Text();
-    const TextPos caret = box.SelectionStart();
-    box.SetSelectionStart(right ? CaretRightOf(text, caret) : CaretLeftOf(text, caret));
-    box.SetSelectionLength(0);
 }

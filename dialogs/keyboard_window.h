@@ -5,39 +5,23 @@
 
 #include <windows.h>
 
-#include <string>
-
 #include "balloon_tip.h"
 #include "dialog.h"
+#include "keyboard_pad.h"
 #include "subclass.h"
 
-class TextBox;
-class SettingsFile;
-struct Settings;
-
-// What the keyboard needs of the main window.
-class KeyboardHost {
+// What the keyboard needs of the main window beyond the pad's needs.
+class KeyboardHost : public KeyboardBoxHost {
 public:
-    virtual ~KeyboardHost() = default;
-    // The expression box, for keys inserted as text.
-    virtual TextBox& Box() = 0;
     // The box's window, which the simulated key presses are posted to.
     virtual HWND BoxWindow() = 0;
-    virtual void FocusBox() = 0;
-    // The box's key-up handling of Enter (key 13) with this shift state.
-    virtual void EnterKeyUp(int shift) = 0;
-    virtual void Undo() = 0;
-    virtual void ClearBox() = 0;
-    virtual void InsertLastResult() = 0;
-    virtual Settings& CurrentSettings() = 0;
-    virtual SettingsFile& File() = 0;
 };
 
 class KeyboardWindow : public Dialog {
 public:
     // `host` must outlive the window.
     KeyboardWindow(HINSTANCE instance, HWND owner, KeyboardHost& host)
-        : instance_(instance), owner_(owner), host_(host) {}
+        : instance_(instance), owner_(owner), host_(host), pad_(host) {}
     // Closes an open window, storing its place.
     ~KeyboardWindow() override;
 
@@ -60,14 +44,11 @@ private:
     void LayOut();
     void ShowCaptions();
     void SendKey(unsigned key);
-    void MoveCaret(bool right);
 
     HINSTANCE instance_;
     HWND owner_;
     KeyboardHost& host_;
+    KeyboardPad pad_;
     BalloonTip tip_;
     Subclass bracketRightClick_;
-    bool shifted_ = false;
-    bool scientific_ = true;
-    std::string bracket_;
 };

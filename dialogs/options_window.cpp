@@ -6,24 +6,20 @@
 #include <cmath>
 #include <cstdlib>
 #include <functional>
-#include <initializer_list>
 #include <string>
 
 #include "balloon_tip.h"
+#include "controls.h"
 #include "dialog.h"
-#include "gbk_codec.h"
 #include "options.h"
 #include "options_ids.h"
-#include "options_signs.h"
 #include "settings.h"
 #include "settings_file.h"
 #include "subclass.h"
+#include "tooltips.h"
 #include "window_position_window.h"
 
 namespace {
-
-// 双击时智能粘贴: kept for the running program only; nothing reads it.
-bool smartPaste = false;
 
 // The panel's height in the layout the scroll positions are measured in.
 constexpr double kPanelLayoutHeight = 1344;
@@ -60,42 +56,6 @@ constexpr int kAngleRadios[] = {IDC_OPT_ANGLE_DEGREES, IDC_OPT_ANGLE_RADIANS, ID
 constexpr int kFractionRadios[] = {IDC_OPT_FRACTION_DECIMAL, IDC_OPT_FRACTION_IMPROPER, IDC_OPT_FRACTION_MIXED};
 constexpr int kDecimalRadios[] = {IDC_OPT_DECIMAL_PAD, IDC_OPT_DECIMAL_ROUND, IDC_OPT_DECIMAL_CUT};
 
-constexpr struct {
-    int id;
-    const char* text;
-} kTips[] = {
-    {IDC_OPT_NEWLINE_AFTER, "先进行运算,算出结果再换行"},
-    {IDC_OPT_NEWLINE_PASTE, "进行给出计算结果，然后换一行再粘贴刚刚的结果"},
-    {IDC_OPT_LAPTOP, "笔记本电脑使用"},
-    {IDC_OPT_EXIT_ASK, "关闭窗口时询问"},
-    {IDC_OPT_EXIT_QUIT, "关闭窗口时直接退出"},
-    {IDC_OPT_EXIT_TRAY, "单关闭窗口时后台运行不退出"},
-    {IDC_OPT_PREFIX_LAST, "再行首按加减乘除前面自动自动添加上次的计算结果"},
-    {IDC_OPT_WORD_WRAP, "当行长度大于编辑框宽度时自动折回，多出的在第二行显示"},
-    {IDC_OPT_QUICK_SYMBOLS, "不用按shift，大键盘上的！%^（）等字符就可以直接输入"},
-    {IDC_OPT_AUTO_REPLACE, "当按键盘上++，**等字符时，自动替换相应的字符"},
-    {IDC_OPT_SHOWHIDE_ON, "启用显示和隐藏窗口快捷键"},
-    {IDC_OPT_FULLSCREEN_ON, "启用打开全屏和关闭全屏快捷键"},
-    {IDC_OPT_ENTER_MODE, "计算方式"},
-    {IDC_OPT_IGNORE_CHINESE, "忽略当前行公式中的汉字"},
-    {IDC_OPT_RESULT_CLIPBOARD, "运算结果复制到粘贴板"},
-    {IDC_OPT_SPACE_SPLITS, "在一行可以将两个算式分开，计算互不影响"},
-    {IDC_OPT_REMEMBER_CONTENT, "打开程序时还有上次的计算内容"},
-    {IDC_OPT_KEEP_ON_TOP, "始终在屏幕前方，不会被其他窗口挡住"},
-    {IDC_OPT_MULTI_INSTANCE, "允许运行多个Numerin"},
-    {IDC_OPT_REMEMBER_PLACEMENT, "下次打开程序时还保持上次的窗口大小和位置"},
-    {IDC_OPT_EDGE_HIDE, "将程序移动到边缘时允许和QQ一样隐藏窗口"},
-    {IDC_OPT_DECIMAL_PAD, "按位数，当位数不足时添加零补足位数"},
-    {IDC_OPT_DECIMAL_ROUND, "按位数，当多于位数的零时四舍五入"},
-    {IDC_OPT_PRECISION, "舍入位数"},
-    {IDC_OPT_FRACTION_DECIMAL, "结果为小数时直接显示"},
-    {IDC_OPT_FRACTION_IMPROPER, "结果为小数时转为分数显示"},
-    {IDC_OPT_FRACTION_MIXED, "结果为小数时转为带分数显示"},
-    {IDC_OPT_ANGLE_DEGREES, "输入默认为角度制"},
-    {IDC_OPT_ANGLE_RADIANS, "输入默认为弧度制"},
-    {IDC_OPT_ANGLE_GRADS, "输入默认为百分度制"},
-};
-
 constexpr const char* kFunctionKeys[] = {"F1", "F2", "F3", "F4", "F5", "F6",
                                          "F7", "F8", "F9", "F10", "F11", "F12"};
 
@@ -127,11 +87,11 @@ protected:
         panel_.OnControl = [this](int id, int notifyCode) { OnPanelControl(id, notifyCode); };
 
         tips_.Create(Handle());
-        for (const auto& tip : kTips) tips_.Attach(panel_.Item(tip.id), tip.text);
+        for (const ControlTip& tip : kOptionsTips) tips_.Attach(panel_.Item(tip.id), tip.text);
 
         SCROLLINFO range{sizeof range, SIF_RANGE | SIF_POS, 0, kOptionsScrollMax, 0, 0, 0};
         SetScrollInfo(Item(IDC_OPT_SCROLL), SB_CTL, &range, FALSE);
-        AddTabs({"常规", "结果", "按键", "特殊"});
+        AddTabs(Item(IDC_OPT_TABS), {"常规", "结果", "按键", "特殊"});
         Scroll(0);
 
         undoFilter_.Install(panel_.Item(IDC_OPT_UNDO_DEPTH),
@@ -171,49 +131,32 @@ protected:
         if (message == WM_NOTIFY) {
             const auto* header = reinterpret_cast<const NMHDR*>(lParam);
             if (header->idFrom == IDC_OPT_TABS && header->code == TCN_SELCHANGE) {
-                const int page = static_cast<int>(SendMessageW(Item(IDC_OPT_TABS), TCM_GETCURSEL, 0, 0));
-                Scroll(OptionsScrollOfPage(page));
+                Scroll(OptionsScrollOfPage(TabSelection(Item(IDC_OPT_TABS))));
             }
         }
         return FALSE;
     }
 
 private:
-    void AddTabs(std::initializer_list<const char*> pages) {
-        int index = 0;
-        for (const char* page : pages) {
-            std::wstring text = GbkToWide(page);
-            TCITEMW item{};
-            item.mask = TCIF_TEXT;
-            item.pszText = text.data();
-            SendMessageW(Item(IDC_OPT_TABS), TCM_INSERTITEMW, index++, reinterpret_cast<LPARAM>(&item));
-        }
-    }
-
     HWND Control(int id) const { return panel_.Item(id); }
 
-    void AddItems(int id, std::initializer_list<const char*> items) {
-        for (const char* item : items)
-            SendMessageW(Control(id), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(GbkToWide(item).c_str()));
-    }
-
     void FillCombos() {
-        AddItems(IDC_OPT_THOUSANDS, {"无千分符号", "“；”代表千分符", "“，”代表千分符"});
-        AddItems(IDC_OPT_ENTER_MODE, {"回车键计算,ctrl加回车键换行", "ctrl加回车键计算，回车键换行"});
-        AddItems(IDC_OPT_SHOWHIDE_MODS, {"空", "Ctrl", "Shift"});
-        AddItems(IDC_OPT_FULLSCREEN_MODS, {"空", "Ctrl", "Shift", "Alt"});
+        AddComboItems(Control(IDC_OPT_THOUSANDS), {"无千分符号", "“；”代表千分符", "“，”代表千分符"});
+        AddComboItems(Control(IDC_OPT_ENTER_MODE), {"回车键计算,ctrl加回车键换行", "ctrl加回车键计算，回车键换行"});
+        AddComboItems(Control(IDC_OPT_SHOWHIDE_MODS), {"空", "Ctrl", "Shift"});
+        AddComboItems(Control(IDC_OPT_FULLSCREEN_MODS), {"空", "Ctrl", "Shift", "Alt"});
         for (const char* key : kFunctionKeys) {
-            AddItems(IDC_OPT_SHOWHIDE_KEY, {key});
-            AddItems(IDC_OPT_FULLSCREEN_KEY, {key});
+            AddComboItem(Control(IDC_OPT_SHOWHIDE_KEY), key);
+            AddComboItem(Control(IDC_OPT_FULLSCREEN_KEY), key);
         }
-        SendMessageW(Control(IDC_OPT_PRECISION), EM_LIMITTEXT, 2, 0);
-        SendMessageW(Control(IDC_OPT_PRECISION_SPIN), UDM_SETRANGE32, kPrecisionMin, kPrecisionMax);
-        SendMessageW(Control(IDC_OPT_UNDO_DEPTH), EM_LIMITTEXT, 3, 0);
-        SendMessageW(Control(IDC_OPT_UNDO_SPIN), UDM_SETRANGE32, kUndoDepthMin, kUndoDepthMax);
+        LimitText(Control(IDC_OPT_PRECISION), 2);
+        SetSpinRange(Control(IDC_OPT_PRECISION_SPIN), kPrecisionMin, kPrecisionMax);
+        LimitText(Control(IDC_OPT_UNDO_DEPTH), 3);
+        SetSpinRange(Control(IDC_OPT_UNDO_SPIN), kUndoDepthMin, kUndoDepthMax);
     }
 
-    int Selection(int id) const { return static_cast<int>(SendMessageW(Control(id), CB_GETCURSEL, 0, 0)); }
-    void Select(int id, int index) { SendMessageW(Control(id), CB_SETCURSEL, static_cast<WPARAM>(index), 0); }
+    int Selection(int id) const { return ComboSelection(Control(id)); }
+    void Select(int id, int index) { SelectComboItem(Control(id), index); }
 
     template <size_t N>
     int Choice(const int (&ids)[N]) const {
@@ -229,13 +172,13 @@ private:
     // A number field and its spin: the spin first, so a stored value outside
     // the spin's range is still shown as it is.
     void SetNumberField(int field, int spin, const std::string& text) {
-        SendMessageW(Control(spin), UDM_SETPOS32, 0, static_cast<LPARAM>(std::atoi(text.c_str())));
+        SetSpinPosition(Control(spin), std::atoi(text.c_str()));
         panel_.SetItemText(field, text);
     }
 
     void Show(const OptionsControls& c) {
         for (const auto& box : kCheckBoxes) panel_.SetChecked(box.id, c.*box.control);
-        panel_.SetChecked(IDC_OPT_SMART_PASTE, smartPaste);
+        panel_.SetChecked(IDC_OPT_SMART_PASTE, smartPaste_);
         Select(IDC_OPT_THOUSANDS, c.ThousandsIndex);
         Select(IDC_OPT_ENTER_MODE, c.EnterModeIndex);
         Select(IDC_OPT_SHOWHIDE_MODS, c.ShowHideModsIndex);
@@ -249,7 +192,7 @@ private:
         SetNumberField(IDC_OPT_PRECISION, IDC_OPT_PRECISION_SPIN, c.PrecisionText);
         SetNumberField(IDC_OPT_UNDO_DEPTH, IDC_OPT_UNDO_SPIN, c.UndoDepthText);
         // The caret behind the depth, for typing on.
-        SendMessageW(Control(IDC_OPT_UNDO_DEPTH), EM_SETSEL, 0x7FFF, 0x7FFF);
+        SelectText(Control(IDC_OPT_UNDO_DEPTH), 0x7FFF, 0x7FFF);
         EnableHotKeyChoices();
     }
 
@@ -337,22 +280,12 @@ private:
         const double scale = (panel.bottom - panel.top) / kPanelLayoutHeight;
         const int top = static_cast<int>(std::lround(OptionsPanelTop(position) * scale));
         SetWindowPos(panel_.Handle(), nullptr, 0, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageW(Item(IDC_OPT_TABS), TCM_SETCURSEL, static_cast<WPARAM>(OptionsPageAt(position)), 0);
+        SelectTab(Item(IDC_OPT_TABS), OptionsPageAt(position));
     }
 
     void Apply() {
-        ApplyOptions(Read(), settings_);
-        smartPaste = panel_.IsChecked(IDC_OPT_SMART_PASTE);
-        host_.SetAlwaysOnTop(settings_.KeepOnTop);
-        host_.SetEscapeCloses(!settings_.PrefixLastResult);
-        host_.ReRegisterShowHideHotKey(settings_.ShowHideHotKeyOn, settings_.ShowHideHotKeyMods,
-                                       settings_.ShowHideHotKeyKey);
-        host_.SetWordWrap(settings_.WordWrap);
-        host_.SetEdgeHideTimer(settings_.EdgeHide);
-        host_.ShowCompatibleCopy(settings_.MulDivSymbols);
-        ApplyMulDivSigns(host_.Box(), settings_.MulDivSymbols);
-        host_.RefreshModeDisplays();
-        WriteOptionKeys(file_, settings_);
+        smartPaste_ = panel_.IsChecked(IDC_OPT_SMART_PASTE);
+        ConfirmOptions(Read(), settings_, file_, host_);
     }
 
     HINSTANCE instance_;
@@ -365,7 +298,11 @@ private:
     // Wheel turn not yet scrolled, in 1/WHEEL_DELTA notches times lines.
     int wheelTurned_ = 0;
     bool applied_ = false;
+    // 双击时智能粘贴: the tick lasts while the program runs; nothing reads it.
+    static bool smartPaste_;
 };
+
+bool OptionsWindow::smartPaste_ = false;
 
 }  // namespace
 

@@ -50,11 +50,12 @@ inline constexpr const char* kBackupTooLarge = " [提示]_备份文本过大，�
 inline constexpr const char* kTimingPrefix = "  [运算完成]_用时 ";
 inline constexpr const char* kTimingSuffix = " 秒";
 
-// Message boxes of the main window: the settings file or the backup of the
-// text could not be written.
+// Message boxes: the settings file or the backup of the text could not be
+// written; &O.清空累加器 asks first.
 inline constexpr const char* kSettingsWriteFailed = "保存设置失败！";
 inline constexpr const char* kErrorCaption = "错误";
 inline constexpr const char* kBackupFailedQuestion = "备份文本失败，仍要退出吗？";
 inline constexpr const char* kWarningCaption = "警告";
+inline constexpr const char* kClearAccumulatorQuestion = "是否清空累加器！";
 
 }  // namespace msg

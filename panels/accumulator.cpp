@@ -90,3 +90,9 @@ void InsertAccumulatorLine(TextBox& box, const std::string& expression) {
     box.SetSelectionStart(at + static_cast<TextPos>(expression.size()));
     box.SetSelectionLength(0);
 }
+
+AccumulatorOperation AccumulatorOperationAt(long long selection) {
+    const auto last = static_cast<long long>(AccumulatorOperation::Minimum);
+    return selection < 0 || selection > last ? AccumulatorOperation::Sum
+                                             : static_cast<AccumulatorOperation>(selection);
+}

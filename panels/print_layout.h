@@ -11,6 +11,11 @@
 #include <string_view>
 #include <vector>
 
+// The print job's name in the spooler, and the 打印到文件 file dialog.
+inline constexpr char kPrintJobName[] = "未命名打印作业";
+inline constexpr char kPrintFileTitle[] = "打印到文件";
+inline constexpr char kPrintFileFilter[] = "打印输出文件 (*.prn)|*.prn|所有文件 (*.*)|*.*||";
+
 // Sizes of text in the device's pixels, with the printing font.
 class TextMeasure {
 public:

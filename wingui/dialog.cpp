@@ -52,6 +52,14 @@ bool Dialog::Create(HINSTANCE instance, int templateId, HWND owner) {
     return made != nullptr;
 }
 
+void Dialog::ShowOrRestore(HINSTANCE instance, int templateId, HWND owner) {
+    if (IsOpen()) {
+        ShowWindow(handle_, IsIconic(handle_) ? SW_RESTORE : SW_SHOW);
+    } else {
+        Create(instance, templateId, owner);
+    }
+}
+
 void Dialog::Destroy() {
     if (handle_ && !modal_) DestroyWindow(handle_);
 }

@@ -31,6 +31,9 @@ public:
     // Makes the dialog (shown when its template says WS_VISIBLE) and lets
     // the thread's message loop give it keyboard navigation.
     bool Create(HINSTANCE instance, int templateId, HWND owner);
+    // A non-modal window's menu item: makes it when closed, else shows the
+    // one open (restored when minimised).
+    void ShowOrRestore(HINSTANCE instance, int templateId, HWND owner);
     void Destroy();
 
     HWND Handle() const { return handle_; }

@@ -115,3 +115,16 @@ TEST(Accumulator, TheEngineReadsTheBuiltLineInEveryGroupingMode) {
 }
 
 }  // namespace
+
+namespace {
+
+// The operation list's selection; none or past the list is 求和.
+TEST(Accumulator, OperationOfTheListSelection) {
+    const std::pair<long long, AccumulatorOperation> cases[] = {
+        {-1, Op::Sum}, {0, Op::Sum}, {2, Op::Average}, {4, Op::Minimum}, {5, Op::Sum},
+    };
+    for (const auto& [selection, operation] : cases)
+        EXPECT_EQ(AccumulatorOperationAt(selection), operation) << selection;
+}
+
+}  // namespace
