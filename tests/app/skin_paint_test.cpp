@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "../wingui/modal_steps.h"
+#include "message_loop.h"
 #include "accumulator_ids.h"
 #include "analysis_ids.h"
 #include "analysis_window.h"
@@ -404,9 +405,10 @@ TEST_F(SkinPaintTest, SkinsChangeWhileAMenuIsOpenADialogComesAndGoesAndAThumbIsD
     EXPECT_EQ(bars[2], StoredSkin(12).colours[kSkinStatusBar]);
 }
 
-// The scroll bar of 快捷设置's panel: its track and, after it scrolled the
-// panel a page down, its thumb in the skin (the control draws itself in
-// the system's look as it moves).
+// The scroll bar of 快捷设置's panel: its track (between the thumb and the
+// lower arrow) and, after it scrolled the panel a page down, its thumb in
+// the skin (the control draws itself in the system's look as it moves). A
+// page is only a few pixels of this track: the thumb stays near the top.
 TEST_F(SkinPaintTest, TheOptionsScrollBarKeepsTheSkinWhenItScrolls) {
     skin_.Apply(21);
     COLORREF track = CLR_INVALID, thumb = CLR_INVALID;
@@ -421,8 +423,15 @@ TEST_F(SkinPaintTest, TheOptionsScrollBarKeepsTheSkinWhenItScrolls) {
         GetScrollBarInfo(bar, OBJID_CLIENT, &info);
         RECT client;
         GetClientRect(bar, &client);
-        track = ClientPixel(bar, client.right / 2, info.xyThumbTop - 3);
-        thumb = ClientPixel(bar, client.right / 2, (info.xyThumbTop + info.xyThumbBottom) / 2);
+        // The screen shows the last paint a moment later: read until it does.
+        for (int tries = 0; tries < 100; ++tries) {
+            track = ClientPixel(bar, client.right / 2, (info.xyThumbBottom + client.bottom - info.dxyLineButton) / 2);
+            thumb = ClientPixel(bar, client.right / 2, (info.xyThumbTop + info.xyThumbBottom) / 2);
+            if (track == StoredSkin(21).colours[kSkinScrollTrack] && thumb == StoredSkin(21).colours[kSkinScrollThumb])
+                break;
+            MessageLoop::ForThisThread().PumpPending();
+            Sleep(10);
+        }
         SendMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
     });
     SendMessageW(window_.Handle(), WM_COMMAND, IDM_OPTIONS, 0);
