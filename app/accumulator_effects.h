@@ -1,25 +1,31 @@
-// What the accumulator needs of the main window: the history records, the
-// settings, and a new line in the box that the engine evaluates.
+// 累加器 over the calculator: the history records, the settings, and a new
+// line in the box that the engine evaluates.
 #pragma once
 
 #include "accumulator.h"
 #include "accumulator_window.h"
-#include "edit_box_adapter.h"
-#include "engine.h"
-#include "main_window.h"
+#include "calculator_core.h"
+#include "expression_box.h"
 
 class AccumulatorEffects final : public AccumulatorHost {
 public:
-    explicit AccumulatorEffects(MainWindow& window) : window_(window) {}
-    EngineState& History() override { return window_.state_; }
-    const Settings& CurrentSettings() const override { return window_.settings_; }
+    AccumulatorEffects(HINSTANCE instance, HWND owner, CalculatorCore& core, ExpressionBox& box, EngineState& state)
+        : core_(core), box_(box), state_(state), window_(instance, owner, *this) {}
+
+    AccumulatorWindow& Window() { return window_; }
+
+    EngineState& History() override { return state_; }
+    const Settings& CurrentSettings() const override { return core_.Current; }
     void InsertAndEvaluate(const std::string& expression) override {
-        EditBoxAdapter::TextReuseScope reuse(*window_.boxText_);
-        InsertAccumulatorLine(*window_.boxText_, expression);
-        window_.engine_->Evaluator();
+        EditBoxAdapter::TextReuseScope reuse(core_.Text);
+        InsertAccumulatorLine(core_.Text, expression);
+        core_.Calculator.Evaluator();
     }
-    void FocusBox() override { window_.FocusBox(); }
+    void FocusBox() override { box_.Focus(); }
 
 private:
-    MainWindow& window_;
+    CalculatorCore& core_;
+    ExpressionBox& box_;
+    EngineState& state_;
+    AccumulatorWindow window_;  // last: closed first, while what it uses is still there
 };

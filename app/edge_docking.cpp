@@ -28,15 +28,20 @@ void EdgeDocking::Attach(HWND window, const Settings& settings, std::function<HW
 }
 
 void EdgeDocking::RegisterShowHideHotKey(HWND window, const Settings& settings) {
+    RegisterShowHideHotKey(window, settings.ShowHideHotKeyOn, settings.ShowHideHotKeyMods,
+                           settings.ShowHideHotKeyKey);
+}
+
+void EdgeDocking::RegisterShowHideHotKey(HWND window, bool on, int mods, int key) {
     constexpr int kHotKeyId = 1;
     UnregisterShowHideHotKey();
-    if (!settings.ShowHideHotKeyOn) return;
+    if (!on) return;
     // The setting counts 1 for Ctrl and 2 for Shift; the system has codes
     // of its own for them.
     UINT modifiers = 0;
-    if (settings.ShowHideHotKeyMods == 1) modifiers = MOD_CONTROL;
-    if (settings.ShowHideHotKeyMods == 2) modifiers = MOD_SHIFT;
-    if (RegisterHotKey(window, kHotKeyId, modifiers, static_cast<UINT>(settings.ShowHideHotKeyKey))) {
+    if (mods == 1) modifiers = MOD_CONTROL;
+    if (mods == 2) modifiers = MOD_SHIFT;
+    if (RegisterHotKey(window, kHotKeyId, modifiers, static_cast<UINT>(key))) {
         window_ = window;
         hotKeyId_ = kHotKeyId;
     }
@@ -49,7 +54,11 @@ void EdgeDocking::UnregisterShowHideHotKey() {
 }
 
 void EdgeDocking::SetEdgeHideTimer(HWND window, const Settings& settings) {
-    if (settings.EdgeHide) {
+    SetEdgeHideTimer(window, settings.EdgeHide);
+}
+
+void EdgeDocking::SetEdgeHideTimer(HWND window, bool running) {
+    if (running) {
         SetTimer(window, kEdgeHideTimerId, 100, nullptr);
     } else {
         KillTimer(window, kEdgeHideTimerId);

@@ -25,12 +25,16 @@ public:
     // (Re)registers the show/hide hot key on `window` as the settings say;
     // off, or taken by another program, leaves none registered.
     void RegisterShowHideHotKey(HWND window, const Settings& settings);
+    // The same with the key given: `mods` 0 none, 1 Ctrl, 2 Shift, and a
+    // virtual key.
+    void RegisterShowHideHotKey(HWND window, bool on, int mods, int key);
     void UnregisterShowHideHotKey();
     // The registered hot key's id, 0 when none.
     int ShowHideHotKeyId() const { return hotKeyId_; }
 
     // Starts or stops the 100 ms edge-hiding timer as the settings say.
     void SetEdgeHideTimer(HWND window, const Settings& settings);
+    void SetEdgeHideTimer(HWND window, bool running);
 
     // Brings a slid-out window back to its edge.
     void Adjust();

@@ -49,6 +49,10 @@ public:
     // font and subclass.
     bool Create(HWND parent, int id, bool wordWrap);
     HWND Handle() const { return box_; }
+    // The keyboard focus to the box, once it exists.
+    void Focus() const {
+        if (box_) SetFocus(box_);
+    }
     bool WordWraps() const;
 
     // From now on the box's messages go to `logic` first.

@@ -1,16 +1,26 @@
-// What the find and replace window and the menu searches need of the main
-// window: its box's focus and its settings.
+// 查找和替换 over the box, and the menu searches that work from its stored
+// values while it is closed.
 #pragma once
 
+#include "edit_box_adapter.h"
+#include "expression_box.h"
 #include "find_replace.h"
-#include "main_window.h"
+#include "find_replace_window.h"
 
 class FindEffects final : public FindReplaceHost {
 public:
-    explicit FindEffects(MainWindow& window) : window_(window) {}
-    void FocusBox() override { window_.FocusBox(); }
-    const Settings& CurrentSettings() const override { return window_.settings_; }
+    FindEffects(HINSTANCE instance, HWND owner, EditBoxAdapter& text, ExpressionBox& box, const Settings& settings)
+        : box_(box), settings_(settings), find_(text, *this), window_(instance, owner, find_, *this) {}
+
+    FindReplace& Find() { return find_; }
+    FindReplaceWindow& Window() { return window_; }
+
+    void FocusBox() override { box_.Focus(); }
+    const Settings& CurrentSettings() const override { return settings_; }
 
 private:
-    MainWindow& window_;
+    ExpressionBox& box_;
+    const Settings& settings_;
+    FindReplace find_;
+    FindReplaceWindow window_;  // last: closed first, while what it uses is still there
 };

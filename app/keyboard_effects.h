@@ -1,33 +1,39 @@
-// What the virtual keyboard needs of the main window: the box, its key
-// handling for "=", the editing commands and the settings.
+// The virtual keyboard over the calculator: its keys write into the box,
+// "=" acts on it as a released Enter, and its settings go to the settings
+// file.
 #pragma once
 
-#include "char_input.h"
-#include "edit_box_adapter.h"
+#include "calculator_core.h"
 #include "editing_commands.h"
-#include "key_handlers.h"
+#include "expression_box.h"
 #include "keyboard_window.h"
-#include "main_window.h"
-#include "settings_file.h"
 #include "virtual_keys.h"
 
 class KeyboardEffects final : public KeyboardHost {
 public:
-    explicit KeyboardEffects(MainWindow& window) : window_(window) {}
-    TextBox& Box() override { return *window_.boxText_; }
-    HWND BoxWindow() override { return window_.box_.Handle(); }
-    void FocusBox() override { window_.FocusBox(); }
-    // "=" acts as a released Enter.
+    KeyboardEffects(HINSTANCE instance, HWND owner, CalculatorCore& core, ExpressionBox& box)
+        : core_(core), box_(box), window_(instance, owner, *this) {}
+
+    KeyboardWindow& Window() { return window_; }
+
+    TextBox& Box() override { return core_.Text; }
+    HWND BoxWindow() override { return box_.Handle(); }
+    void FocusBox() override { box_.Focus(); }
     void EnterKeyUp(int shift) override {
-        EditBoxAdapter::TextReuseScope reuse(*window_.boxText_);
-        window_.keys_->KeyUpHandler(vk::kEnter, shift);
+        EditBoxAdapter::TextReuseScope reuse(core_.Text);
+        core_.Keys.KeyUpHandler(vk::kEnter, shift);
     }
-    void Undo() override { window_.Undo(); }
-    void ClearBox() override { ::ClearBox(*window_.boxText_); }
-    void InsertLastResult() override { window_.charInput_->InsertLastResult(); }
-    Settings& CurrentSettings() override { return window_.settings_; }
-    SettingsFile& File() override { return *window_.settingsFile_; }
+    void Undo() override {
+        core_.Undo();
+        box_.Focus();
+    }
+    void ClearBox() override { ::ClearBox(core_.Text); }
+    void InsertLastResult() override { core_.Chars.InsertLastResult(); }
+    Settings& CurrentSettings() override { return core_.Current; }
+    SettingsFile& File() override { return core_.SettingsStore; }
 
 private:
-    MainWindow& window_;
+    CalculatorCore& core_;
+    ExpressionBox& box_;
+    KeyboardWindow window_;  // last: closed first, while what it uses is still there
 };

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "balloon_tip.h"
+#include "box_look.h"
 #include "command_table.h"
 #include "drop_target.h"
 #include "edge_docking.h"
@@ -19,36 +20,26 @@
 #include "exit_save_files.h"
 #include "expression_box.h"
 #include "key_handler_host.h"
-#include "layout.h"
+#include "main_frame.h"
+#include "main_menus.h"
 #include "message_loop.h"
+#include "mode_displays.h"
 #include "options_window.h"
 #include "settings.h"
 #include "skin.h"
 #include "subclass.h"
 #include "text_changed.h"
 #include "tray_icon.h"
-#include "undo_history.h"
 #include "window.h"
 
 class AccumulatorEffects;
-class AccumulatorWindow;
-class BoxDrop;
-class FileCommands;
+class EditBoxAdapter;
 class FileEffects;
 class FindEffects;
-class FindReplace;
-class FindReplaceWindow;
 class KeyboardEffects;
-class KeyboardWindow;
-class CharInput;
-class ClipboardAdapter;
-class EditBoxAdapter;
-class Engine;
-class KeyHandlers;
-class LineCommands;
-class SettingsFile;
 class StatusBarAdapter;
-class Win32FileStore;
+class UndoHistory;
+struct CalculatorCore;
 
 extern const wchar_t kMainWindowClass[];
 
@@ -74,17 +65,16 @@ public:
     // Shows the window in the state start-up chose (maximised or normal).
     void Show(int showCommand);
 
-    HWND Box() const { return box_.Handle(); }
-    HWND Status() const { return status_; }
-    HINSTANCE Instance() const { return reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(Handle(), GWLP_HINSTANCE)); }
-    HMENU MenuBar() const { return mainMenu_; }
-    HMENU ContextMenu() const { return contextMenu_; }
-    EditBoxAdapter& BoxText() { return *boxText_; }
-    StatusBarAdapter& StatusText() { return *statusText_; }
+protected:
+    // What a test reads of the window's insides, through a class of its own
+    // derived from this one; the program itself never asks.
+    HMENU ContextMenu() const { return menus_.Context(); }
+    EditBoxAdapter& BoxText();
+    StatusBarAdapter& StatusText();
     Settings& CurrentSettings() { return settings_; }
     EngineState& State() { return state_; }
     const CommandTable& Commands() const { return commands_; }
-    const UndoHistory& History() const { return undo_; }
+    const UndoHistory& History() const;
     bool TrayIconShown() const { return tray_.Shown(); }
     bool SessionEnding() const { return sessionEnding_; }
     int ShowHideHotKeyId() const { return edge_.ShowHideHotKeyId(); }
@@ -99,44 +89,33 @@ private:
     // shortcuts, and key-downs the box handlers consume (a consumed key-down
     // must not be translated into a character). True when handled.
     bool PreTranslateMessage(const MSG& message) override;
+    HINSTANCE Instance() const { return reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(Handle(), GWLP_HINSTANCE)); }
 
     // Creation handler and its steps (main_window_startup.cpp).
+    bool CreateControls();
     StartResult MainWindowCreated();
-    void PlaceWindow();
     StartResult CheckSingleInstance();
-    // The box's background: the brush and the text's background colour.
-    void PaintBox(int colour);
-    void ApplyLayeredAlpha();
-    void ApplyFont();
-    LOGFONTW BoxLogFont();
-    void FontCommand();
-    void ApplyWordWrap();
     void InstallSubclassing();
-    void ApplyKeepOnTop();
     // False when the backup was too large to restore: the box is cleared.
     bool RestoreContent();
-    void SetCompatCopyVisible(bool visible);
 
-    // Controls, layout and bars (main_window.cpp).
-    bool CreateControls();
-    void LayoutMainWindow();
-    void RememberPlacement();
-    void ApplyBars();
-    void ShowAllBars();
-    void FullScreen();
+    void ApplyFont();
     void BoxTextChanged();
     // Status part 3 from the local date and time; every second.
     void ClockTick();
-    void Undo();
-    void Redo();
 
-    // The command table and the modes (main_window_commands.cpp).
+    // The command table (main_window_commands.cpp).
     void BuildCommands();
     void RunCommand(UINT id);
-    void RefreshMenus();
-    void ToggleRealtime();
-    void ToggleRecording();
-    void UpdateRealtimeMenus();
+    // The status bar's clicks, as commands of the table.
+    void StatusBarClicked(UINT notification);
+    // 重置设置: asks, resets part of the settings, applies them at once and
+    // deletes the settings file and the backups.
+    void ResetSettingsCommand();
+    // The modal options and appearance windows, whose live effects reach
+    // the window's parts (main_window_options.cpp).
+    void OpenOptions();
+    void OpenAppearance();
 
     // ExpressionBoxHost.
     void ShowBoxContextMenu() override;
@@ -169,34 +148,8 @@ private:
     void OnTrayEvent(LPARAM mouseMessage);
     void ShowTrayMenu();
 
-    // 重置设置: asks, resets part of the settings, applies them at once and
-    // deletes the settings file and the backups.
-    void ResetSettingsCommand();
-
-    // The options window, whose live effects reach the window through
-    // OptionsEffects (main_window_options.cpp).
-    void OpenOptions();
-    friend class OptionsEffects;
-
-    // The file menu's commands (file_commands.h), and the caption that
-    // names the open file; shown while the title bar is.
-    friend class FileEffects;
-    void SetCaption(const std::wstring& caption);
-
-    // 外观设置 (main_window_options.cpp).
-    void OpenAppearance();
-    friend class AppearanceEffects;
-
-    // 累加器 over the history records, and the virtual keyboard.
-    friend class AccumulatorEffects;
-    friend class KeyboardEffects;
-
-    // 查找和替换 and the menu searches (main_window_find.cpp).
-    void CreateFind();
-    friend class FindEffects;
-
-    // Everything the window owns beyond the handles; freed once the window
-    // is destroyed and no handler of it is running.
+    // Everything the window owns beyond its own parts; freed once the
+    // window is destroyed and no handler of it is running.
     void Release();
 
     // A handler of the window on the stack: a command, a message, a key, a
@@ -215,12 +168,10 @@ private:
     private:
         MainWindow& window_;
     };
-    friend class HandlerScope;
 
     // Ending the program (main_window_ending.cpp). The quit commands post
     // the end; it runs only as the one handler on the stack, so nothing that
     // asked for it is still running when the window goes.
-    void PostEnd();
     void EndWhenIdle();
     // The exit save on the way out; when the backup of the text fails the
     // user chooses, and false keeps the window with its text.
@@ -235,62 +186,38 @@ private:
     EngineState state_;
     std::wstring programFolder_;
     bool endsProgram_ = false;
-    bool sessionEnding_ = false;
-    WindowState startState_ = WindowState::Normal;
+    bool running_ = false;          // set up in full: a second instance's window never saves
+    bool sessionEnding_ = false;    // a log-off or shut-down is under way
+    bool escCloses_ = false;        // Esc asks the window to close; set by the options only
     unsigned keyDelayInterval_ = 0;
     bool fullScreenKeyOn_ = false;  // the full-screen key's state, checked in 视图
-    bool running_ = false;          // set up in full: a second instance's window never saves
-    bool escCloses_ = false;        // Esc asks the window to close; set by the options only
     int handlerDepth_ = 0;          // HandlerScopes on the stack
     bool releasePending_ = false;   // destroyed: release when the handlers are done
     bool endPending_ = false;       // the end was asked while other handlers ran
     bool writeFailurePending_ = false;  // a settings write failed, not reported yet
     bool reportPosted_ = false;         // kWriteFailedMessage is on its way
+    HICON trayIcon_ = nullptr;          // shared with the window class: never freed
+    OptionsSession optionsSession_;
 
     ExpressionBox box_{*this};
-    HWND status_ = nullptr;
-    HMENU mainMenu_ = nullptr;
-    HMENU contextMenuRoot_ = nullptr;
-    HMENU contextMenu_ = nullptr;
-    HMENU trayMenuRoot_ = nullptr;
-    HMENU trayMenu_ = nullptr;
-    HFONT font_ = nullptr;
-    HBRUSH boxBrush_ = nullptr;
-    int boxPaintColour_ = 0xFFFFFF;
-    HICON icon_ = nullptr;
-    HICON smallIcon_ = nullptr;
-    std::wstring caption_ = L"Numerel";
-    std::wstring compatCaption_;         // 复制(兼容) of the menu bar
-    std::wstring compatContextCaption_;  // and of the context menu
-
-    Subclass sessionWatch_;  // marks a log-off or shut-down
-    BalloonTip statusTip_;    // how to use the status bar
+    MainMenus menus_;
+    BoxLook look_;
+    MainFrame frame_{box_, menus_, settings_};
     CommandTable commands_;
+    ModeDisplays modes_{commands_, menus_, settings_, state_};
+    Subclass sessionWatch_;  // marks a log-off or shut-down
+    BalloonTip statusTip_;   // how to use the status bar
     TrayIcon tray_;
     std::unique_ptr<Skin> skin_;
     EdgeDocking edge_;
     DropTargetRegistration dropTarget_;
     ExitSave exitSave_;
-    UndoHistory undo_;
 
-    std::unique_ptr<Win32FileStore> fileStore_;
-    std::unique_ptr<SettingsFile> settingsFile_;
-    std::unique_ptr<EditBoxAdapter> boxText_;
-    std::unique_ptr<StatusBarAdapter> statusText_;
-    std::unique_ptr<ClipboardAdapter> clipboard_;
-    std::unique_ptr<Engine> engine_;
-    std::unique_ptr<KeyHandlers> keys_;
-    std::unique_ptr<CharInput> charInput_;
-    std::unique_ptr<LineCommands> lineCommands_;
-    std::unique_ptr<TextChangedHandling> textChanged_;
-    std::unique_ptr<BoxDrop> boxDrop_;
-    std::unique_ptr<KeyboardEffects> keyboardHost_;
-    std::unique_ptr<KeyboardWindow> keyboard_;
-    std::unique_ptr<AccumulatorEffects> accumulatorHost_;
-    std::unique_ptr<AccumulatorWindow> accumulator_;
-    std::unique_ptr<FileEffects> fileHost_;
-    std::unique_ptr<FileCommands> files_;
-    std::unique_ptr<FindEffects> findHost_;
-    std::unique_ptr<FindReplace> find_;
-    std::unique_ptr<FindReplaceWindow> findWindow_;
+    // The calculator over the controls, and the windows around the box,
+    // each with what it needs of the main window.
+    std::unique_ptr<CalculatorCore> core_;
+    std::unique_ptr<FileEffects> files_;
+    std::unique_ptr<FindEffects> find_;
+    std::unique_ptr<AccumulatorEffects> accumulator_;
+    std::unique_ptr<KeyboardEffects> keyboard_;
 };

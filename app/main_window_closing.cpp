@@ -3,7 +3,8 @@
 // brings it back.
 #include "closing.h"
 #include "exit_question_dialog.h"
-#include "keyboard_window.h"
+#include "calculator_core.h"
+#include "keyboard_effects.h"
 #include "main_window.h"
 #include "settings_file.h"
 #include "settings_writer.h"
@@ -16,8 +17,8 @@ bool MainWindow::CloseQuery() {
 
 bool MainWindow::ExitDecision() {
     // The next start reopens the keyboard window when it is open now.
-    settings_.KeyboardOpenAtStart = keyboard_->IsOpen();
-    WriteSetting(*settingsFile_, settings_, &Settings::KeyboardOpenAtStart);
+    settings_.KeyboardOpenAtStart = keyboard_->Window().IsOpen();
+    WriteSetting(core_->SettingsStore, settings_, &Settings::KeyboardOpenAtStart);
 
     switch (DecideClose(false, settings_.ExitAction)) {
     case CloseStep::Close:
@@ -68,11 +69,11 @@ void MainWindow::OnTrayEvent(LPARAM mouseMessage) {
 }
 
 void MainWindow::ShowTrayMenu() {
-    RefreshMenus();
+    modes_.RefreshMenus();
     POINT at;
     GetCursorPos(&at);
     // A tray menu closes when clicked elsewhere only while its window is in front.
     SetForegroundWindow(Handle());
-    TrackPopupMenu(trayMenu_, TPM_RIGHTBUTTON, at.x, at.y, 0, Handle(), nullptr);
+    TrackPopupMenu(menus_.Tray(), TPM_RIGHTBUTTON, at.x, at.y, 0, Handle(), nullptr);
     PostMessageW(Handle(), WM_NULL, 0, 0);
 }

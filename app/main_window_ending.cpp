@@ -2,13 +2,9 @@
 // only when no handler of the window is left on the stack, after the exit
 // save, which asks before the text is lost. Failed writes of the settings
 // file are reported once per user action.
-#include "edit_box_adapter.h"
+#include "calculator_core.h"
 #include "main_window.h"
-#include "settings_file.h"
-#include "win32_file_store.h"
 #include "window_ids.h"
-
-void MainWindow::PostEnd() { PostMessageW(Handle(), kEndMessage, 0, 0); }
 
 void MainWindow::EndWhenIdle() {
     // The message being handled is the only handler: nothing that asked for
@@ -22,7 +18,7 @@ void MainWindow::EndWhenIdle() {
 
 bool MainWindow::SaveBeforeEnd() {
     if (!running_ || exitSave_.Done()) return true;
-    const ExitSaveResult saved = exitSave_.Write(*settingsFile_, *fileStore_, settings_, *boxText_);
+    const ExitSaveResult saved = exitSave_.Write(core_->SettingsStore, core_->Files, settings_, core_->Text);
     // This action's earlier failures (the close's keyboard key) are told
     // with the exit save's.
     const bool settingsFailed = !saved.SettingsSaved || writeFailurePending_;
@@ -51,7 +47,7 @@ void MainWindow::AfterHandlers() {
     if (!Handle()) return;
     if (endPending_) {
         endPending_ = false;
-        PostEnd();
+        PostEndOfProgram(Handle());
     }
     if (writeFailurePending_ && !reportPosted_) {
         reportPosted_ = true;

@@ -1,5 +1,5 @@
 // What the key handlers of the box need of the main window.
-#include "line_commands.h"
+#include "calculator_core.h"
 #include "main_window.h"
 #include "resource_ids.h"
 #include "window_ids.h"
@@ -18,9 +18,7 @@ void MainWindow::SetKeyDelayTimer(unsigned intervalMs) {
 
 std::uint32_t MainWindow::TickCount() { return static_cast<std::uint32_t>(GetTickCount()); }
 
-void MainWindow::FocusBox() {
-    if (box_.Handle()) SetFocus(box_.Handle());
-}
+void MainWindow::FocusBox() { box_.Focus(); }
 
 bool MainWindow::IsNumLockOn() { return (GetKeyState(VK_NUMLOCK) & 1) != 0; }
 
@@ -39,14 +37,16 @@ bool MainWindow::IsFullScreenChecked() {
 
 void MainWindow::SetFullScreen(bool on) {
     if (on) {
-        FullScreen();
+        frame_.FullScreen();
     } else {
-        ShowAllBars();
+        frame_.ShowAllBars();
     }
     fullScreenKeyOn_ = on;
-    RefreshMenus();
+    modes_.RefreshMenus();
 }
 
 void MainWindow::FontSizeChanged() { ApplyFont(); }
 
-void MainWindow::FractionConvert() { lineCommands_->FractionConvert(); }
+void MainWindow::UpdateModeStatus() { modes_.ShowModeLine(); }
+
+void MainWindow::FractionConvert() { core_->Lines.FractionConvert(); }

@@ -2,13 +2,13 @@
 // settings file and applied in a fixed order before the window is shown.
 #include <algorithm>
 
-#include "box_drop.h"
+#include "calculator_core.h"
 #include "caret_position.h"
 #include "edit_box_adapter.h"
 #include "editing_commands.h"
 #include "effective_values.h"
 #include "file_io.h"
-#include "keyboard_window.h"
+#include "keyboard_effects.h"
 #include "engine.h"
 #include "gbk_codec.h"
 #include "layout.h"
@@ -23,14 +23,15 @@
 #include "window_ids.h"
 
 StartResult MainWindow::MainWindowCreated() {
-    SettingsFile& file = *settingsFile_;
+    SettingsFile& file = core_->SettingsStore;
+    EditBoxAdapter& text = core_->Text;
     // Every step below reads its keys from one read of the file.
     SettingsFile::ReadOnceScope readOnce(file);
     // 1. Placement with the off-screen fallback; 2. the bars.
     ReadPlacementKeys(file, settings_);
-    PlaceWindow();
+    frame_.Place();
     ReadBarKeys(file, settings_);
-    ApplyBars();
+    frame_.ApplyBars();
 
     // 3. A second instance ends here.
     ReadAllowMultiple(file, settings_);
@@ -42,28 +43,28 @@ StartResult MainWindow::MainWindowCreated() {
     skin_->Apply(settings_.SkinIndex);
     FocusBox();
     ReadBackgroundKey(file, settings_);
-    PaintBox(settings_.BoxBackColour);
+    look_.Paint(box_.Handle(), settings_.BoxBackColour);
     ReadOpacityKeys(file, settings_);
     skin_->Apply(settings_.SkinIndex);
     skin_->AdjustAero({EffectiveOpacity(settings_.SkinOpacity) * 5, 1, 1, 1, 0, 0, 0});
     skin_->SetAero(settings_.SkinEffects);
-    ApplyLayeredAlpha();
+    frame_.SetAlpha(WindowAlpha(settings_.SkinOpacity));
 
     // 7. Tray icon; 8. font.
-    tray_.Add(Handle(), kTrayMessage, smallIcon_ ? smallIcon_ : icon_, L"Numerel");
+    tray_.Add(Handle(), kTrayMessage, trayIcon_, L"Numerel");
     ReadFontKeys(file, settings_);
     ApplyFont();
 
     // 9. Options; 10. virtual keyboard; 11. word wrap; 12. hot key.
     ReadOptionKeys(file, settings_);
-    if (settings_.KeyboardOpenAtStart) keyboard_->OpenVirtualKeyboard();
-    ApplyWordWrap();
+    if (settings_.KeyboardOpenAtStart) keyboard_->Window().OpenVirtualKeyboard();
+    frame_.SetWordWrap(settings_.WordWrap, text);
     edge_.RegisterShowHideHotKey(Handle(), settings_);
 
     // 13. Subclassing; 14. drop target; 15. always on top; 16. content.
     InstallSubclassing();
-    dropTarget_.Register(Handle(), *boxDrop_);
-    ApplyKeepOnTop();
+    dropTarget_.Register(Handle(), core_->Drop);
+    frame_.SetKeepOnTop(settings_.KeepOnTop);
     const bool backupRestored = RestoreContent();
 
     // The text start-up put in is nobody's unsaved change.
@@ -72,57 +73,29 @@ StartResult MainWindow::MainWindowCreated() {
     // 17. First undo snapshot; 18. caret position; 19. real-time check mark.
     RecordUndoSnapshot();
     ShowCaretPosition();
-    RefreshMenus();
+    modes_.RefreshMenus();
 
     // 20. Geometry as it stands; 21. edge-hiding timer; 22. compatible copy.
-    RememberPlacement();
+    frame_.RememberPlacement();
     edge_.SetEdgeHideTimer(Handle(), settings_);
-    SetCompatCopyVisible(settings_.MulDivSymbols);
+    menus_.SetCompatCopyVisible(Handle(), settings_.MulDivSymbols);
 
     // 23. Modes; 24. ready message; 25. a window left slid out comes back
     // and stays a while.
-    UpdateRealtimeMenus();
-    UpdateModeStatus();
-    statusText_->SetPartText(StatusPart::Message, backupRestored ? msg::kStartupReady : msg::kBackupTooLarge);
+    modes_.ModesChanged();
+    core_->Status.SetPartText(StatusPart::Message, backupRestored ? msg::kStartupReady : msg::kBackupTooLarge);
     edge_.BringBack();
     return StartResult::Running;
-}
-
-void MainWindow::PlaceWindow() {
-    const Placement placement =
-        StartPlacement(settings_, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-    const WindowRect& r = placement.Rect;
-    SetWindowPos(Handle(), nullptr, r.Left, r.Top, r.Width, r.Height, SWP_NOZORDER | SWP_NOACTIVATE);
-    startState_ = placement.State;
 }
 
 StartResult MainWindow::CheckSingleInstance() {
     const std::wstring marker = ProgramPath(programFolder_, programfiles::kInstanceMarker);
     if (HoldInstanceMarker(marker) == InstanceCheck::AnotherInstance) {
-        RestoreRunningInstance(ReadWindowHandleKey(*settingsFile_), kMainWindowClass);
+        RestoreRunningInstance(ReadWindowHandleKey(core_->SettingsStore), kMainWindowClass);
         return StartResult::AnotherInstance;
     }
-    WriteWindowHandleKey(*settingsFile_, static_cast<std::int64_t>(reinterpret_cast<UINT_PTR>(Handle())));
+    WriteWindowHandleKey(core_->SettingsStore, static_cast<std::int64_t>(reinterpret_cast<UINT_PTR>(Handle())));
     return StartResult::Running;
-}
-
-void MainWindow::PaintBox(int colour) {
-    boxPaintColour_ = colour;
-    if (boxBrush_) DeleteObject(boxBrush_);
-    boxBrush_ = CreateSolidBrush(MaskColour(colour));
-    InvalidateRect(box_.Handle(), nullptr, TRUE);
-}
-
-void MainWindow::ApplyLayeredAlpha() {
-    SetWindowLongPtrW(Handle(), GWL_EXSTYLE, GetWindowLongPtrW(Handle(), GWL_EXSTYLE) | WS_EX_LAYERED);
-    SetLayeredWindowAttributes(Handle(), 0, static_cast<BYTE>(WindowAlpha(settings_.SkinOpacity)), LWA_ALPHA);
-}
-
-void MainWindow::ApplyWordWrap() {
-    if (box_.WordWraps() == settings_.WordWrap) return;
-    box_.Create(Handle(), kBoxId, settings_.WordWrap);
-    boxText_->SetControl(box_.Handle());
-    LayoutMainWindow();
 }
 
 void MainWindow::InstallSubclassing() {
@@ -132,15 +105,11 @@ void MainWindow::InstallSubclassing() {
         if (message == WM_ENDSESSION && !wParam) sessionEnding_ = false;
         return 0;
     });
-    box_.HandMessagesTo({keys_.get(), charInput_.get(), boxText_.get(), clipboard_.get(), &settings_});
-}
-
-void MainWindow::ApplyKeepOnTop() {
-    SetWindowPos(Handle(), settings_.KeepOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    box_.HandMessagesTo({&core_->Keys, &core_->Chars, &core_->Text, &core_->Clipboard, &settings_});
 }
 
 bool MainWindow::RestoreContent() {
+    EditBoxAdapter& text = core_->Text;
     if (settings_.RememberContent) {
         // Taken as text up to its first zero byte; a file that cannot be
         // read gives the cleared box.
@@ -148,21 +117,21 @@ bool MainWindow::RestoreContent() {
                                         programfiles::kLargestReadableFile);
         if (file.Outcome == ReadOutcome::Ok) {
             const std::string& backup = file.Bytes.erase(std::min(file.Bytes.size(), file.Bytes.find('\0')));
-            boxText_->SetText(backup);
-            ReadSavedCaret(*settingsFile_, settings_);
+            text.SetText(backup);
+            ReadSavedCaret(core_->SettingsStore, settings_);
             const TextPos caret = static_cast<TextPos>(
                 std::clamp<std::int64_t>(settings_.SavedCaret, 0, static_cast<std::int64_t>(backup.size())));
-            boxText_->SetSelectionLength(0);
-            boxText_->SetSelectionStart(caret);
+            text.SetSelectionLength(0);
+            text.SetSelectionStart(caret);
             return true;
         }
-        ClearBox(*boxText_);
+        ClearBox(text);
         if (file.Outcome != ReadOutcome::TooLarge) return true;
         // The backup stays as it is until the user puts something else in
         // the box: the exit save would otherwise replace it with this one.
-        exitSave_.KeepBackupWhileBoxHolds(boxText_->Text());
+        exitSave_.KeepBackupWhileBoxHolds(text.Text());
         return false;
     }
-    if (boxText_->Text().empty()) ClearBox(*boxText_);
+    if (text.Text().empty()) ClearBox(text);
     return true;
 }

@@ -75,8 +75,9 @@ protected:
 
 class OptionsWindow : public Dialog {
 public:
-    OptionsWindow(HINSTANCE instance, Settings& settings, SettingsFile& file, OptionsHost& host)
-        : instance_(instance), settings_(settings), file_(file), host_(host) {}
+    OptionsWindow(HINSTANCE instance, Settings& settings, SettingsFile& file, OptionsHost& host,
+                  OptionsSession& session)
+        : instance_(instance), settings_(settings), file_(file), host_(host), session_(session) {}
 
     bool Applied() const { return applied_; }
 
@@ -178,7 +179,7 @@ private:
 
     void Show(const OptionsControls& c) {
         for (const auto& box : kCheckBoxes) panel_.SetChecked(box.id, c.*box.control);
-        panel_.SetChecked(IDC_OPT_SMART_PASTE, smartPaste_);
+        panel_.SetChecked(IDC_OPT_SMART_PASTE, session_.SmartPaste);
         Select(IDC_OPT_THOUSANDS, c.ThousandsIndex);
         Select(IDC_OPT_ENTER_MODE, c.EnterModeIndex);
         Select(IDC_OPT_SHOWHIDE_MODS, c.ShowHideModsIndex);
@@ -284,7 +285,7 @@ private:
     }
 
     void Apply() {
-        smartPaste_ = panel_.IsChecked(IDC_OPT_SMART_PASTE);
+        session_.SmartPaste = panel_.IsChecked(IDC_OPT_SMART_PASTE);
         ConfirmOptions(Read(), settings_, file_, host_);
     }
 
@@ -292,24 +293,22 @@ private:
     Settings& settings_;
     SettingsFile& file_;
     OptionsHost& host_;
+    OptionsSession& session_;
     OptionsPanel panel_;
     BalloonTip tips_;
     Subclass undoFilter_;
     // Wheel turn not yet scrolled, in 1/WHEEL_DELTA notches times lines.
     int wheelTurned_ = 0;
     bool applied_ = false;
-    // 双击时智能粘贴: the tick lasts while the program runs; nothing reads it.
-    static bool smartPaste_;
 };
-
-bool OptionsWindow::smartPaste_ = false;
 
 }  // namespace
 
-bool RunOptionsWindow(HINSTANCE instance, HWND owner, Settings& settings, SettingsFile& file, OptionsHost& host) {
+bool RunOptionsWindow(HINSTANCE instance, HWND owner, Settings& settings, SettingsFile& file, OptionsHost& host,
+                      OptionsSession& session) {
     const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_TAB_CLASSES | ICC_UPDOWN_CLASS};
     InitCommonControlsEx(&classes);
-    OptionsWindow window(instance, settings, file, host);
+    OptionsWindow window(instance, settings, file, host, session);
     window.RunModal(instance, IDD_OPTIONS, owner);
     return window.Applied();
 }

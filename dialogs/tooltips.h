@@ -58,3 +58,6 @@ inline constexpr ControlTip kAccumulatorTips[] = {
 
 // The virtual keyboard's own surface.
 inline constexpr const char kKeyboardTip[] = "双击此处关闭辅助键盘";
+
+// The main window's status bar: what its clicks do (app/status_bar_clicks.h).
+inline constexpr const char kStatusBarTip[] = "单击重算，双击全清，右击打开辅助键盘";

@@ -83,4 +83,7 @@
 #define IDM_VIEW_TITLE_BAR 41204
 #define IDM_VIEW_FULL_SCREEN 41205
 
+/* Run by a click on the status bar only (app/status_bar_clicks.h) */
+#define IDM_TOGGLE_KEYBOARD 41401
+
 #endif

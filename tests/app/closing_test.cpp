@@ -154,7 +154,7 @@ TEST_F(ClosingTest, QuitCommandsEndOnlyOnceNoCommandRuns) {
             SCOPED_TRACE(testing::Message() << quit << (insideAnotherCommand ? " inside the reset" : ""));
             ProgramFolder folder;
             folder.WriteSettings("[运行设置]\r\n退出设置=0\r\n[其他设置]\r\n允许多开=真\r\n退出保存=真\r\n");
-            MainWindow window;
+            ProbedMainWindow window;
             ASSERT_EQ(window.Create(GetModuleHandleW(nullptr), folder.Path(), false), StartResult::Running);
             const HWND handle = window.Handle();
             window.BoxText().SetText("1+2=3");

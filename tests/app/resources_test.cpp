@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "command_table.h"
+#include "status_bar_clicks.h"
 #include "function_templates.h"
 #include "resource_ids.h"
 #include "window_fixture.h"
@@ -112,11 +113,15 @@ TEST_F(CommandTableTest, EveryMenuItemHasACommandAndShowsItsShortcut) {
         EXPECT_NE(table.Find(item.Id), nullptr);
         EXPECT_EQ(item.Caption.find(L'\t'), std::wstring::npos) << "the context menu shows no keys";
     }
-    // And no entry without an item to show it.
+    // The status bar's clicks run entries of the table too.
+    for (const StatusBarClick& click : kStatusBarClicks) EXPECT_NE(table.Find(click.Command), nullptr);
+    // And no entry without an item or a click to run it.
     for (const Command& command : table.Entries()) {
         const auto shows = [&](const MenuItem& item) { return item.Id == command.Id; };
+        const auto clicks = [&](const StatusBarClick& click) { return click.Command == command.Id; };
         EXPECT_TRUE(std::any_of(barItems.begin(), barItems.end(), shows) ||
-                    std::any_of(contextItems.begin(), contextItems.end(), shows))
+                    std::any_of(contextItems.begin(), contextItems.end(), shows) ||
+                    std::any_of(std::begin(kStatusBarClicks), std::end(kStatusBarClicks), clicks))
             << command.Id;
     }
 }

@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "main_window.h"
+#include "main_window_probe.h"
 #include "program_folder.h"
 #include "resource_ids.h"
 

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "edit_box_adapter.h"
-#include "main_window.h"
+#include "main_window_probe.h"
 #include "message_loop.h"
 #include "messages.h"
 #include "program_folder.h"
@@ -25,7 +25,7 @@ std::string ClearedText() {
 
 struct Started {
     ProgramFolder folder;
-    MainWindow window;
+    ProbedMainWindow window;
     StartResult result = StartResult::Failed;
 
     explicit Started(const char* settings = nullptr, bool settingsFolder = true) {
@@ -182,7 +182,7 @@ TEST(Startup, BackupTextComesBackWithItsCaret) {
     ProgramFolder folder;
     folder.WriteSettings("[其他设置]\r\n退出保存=真\r\n允许多开=真\r\n[运行设置]\r\n起始选择位置=4\r\n");
     ProgramFolder::WriteBytes(folder.File(programfiles::kBackupFile), std::string("1×2\r\n3\0junk", 11));
-    MainWindow window;
+    ProbedMainWindow window;
     ASSERT_EQ(window.Create(GetModuleHandleW(nullptr), folder.Path(), false), StartResult::Running);
     EXPECT_EQ(window.BoxText().Text(), "1×2\r\n3");
     EXPECT_EQ(window.BoxText().SelectionStart(), 4);
@@ -198,14 +198,14 @@ TEST(Startup, ABackupTooLargeToRestoreIsKeptUntilTheBoxHoldsAnotherText) {
     ASSERT_TRUE(ProgramFolder::WriteBytes(path, backup));
     {
         // The exit save runs as the window goes, with the box as it started.
-        MainWindow window;
+        ProbedMainWindow window;
         ASSERT_EQ(window.Create(GetModuleHandleW(nullptr), folder.Path(), false), StartResult::Running);
         EXPECT_EQ(window.BoxText().Text(), ClearedText());
         EXPECT_EQ(window.StatusText().PartText(StatusPart::Message), msg::kBackupTooLarge);
     }
     EXPECT_TRUE(ProgramFolder::ReadBytes(path) == backup);
     {
-        MainWindow window;
+        ProbedMainWindow window;
         ASSERT_EQ(window.Create(GetModuleHandleW(nullptr), folder.Path(), false), StartResult::Running);
         window.BoxText().SetText("1+2");
     }
@@ -215,7 +215,7 @@ TEST(Startup, ABackupTooLargeToRestoreIsKeptUntilTheBoxHoldsAnotherText) {
 TEST(Startup, SecondStartRestoresTheFirstAndEnds) {
     ProgramFolder folder;
     folder.MakeSettingsFolder();
-    MainWindow first;
+    ProbedMainWindow first;
     ASSERT_EQ(first.Create(GetModuleHandleW(nullptr), folder.Path(), false), StartResult::Running);
     first.Show(SW_SHOWMINNOACTIVE);
     MessageLoop::ForThisThread().PumpPending();
@@ -235,7 +235,7 @@ TEST(Startup, SecondStartRestoresTheFirstAndEnds) {
               std::string::npos)
         << published;
 
-    MainWindow second;
+    ProbedMainWindow second;
     EXPECT_EQ(second.Create(GetModuleHandleW(nullptr), folder.Path(), false), StartResult::AnotherInstance);
     EXPECT_EQ(second.Handle(), nullptr);
     MessageLoop::ForThisThread().PumpPending();
@@ -245,14 +245,14 @@ TEST(Startup, SecondStartRestoresTheFirstAndEnds) {
 TEST(Startup, StaleWindowNumberRestoresNoStranger) {
     ProgramFolder folder;
     folder.MakeSettingsFolder();
-    MainWindow first;
+    ProbedMainWindow first;
     ASSERT_EQ(first.Create(GetModuleHandleW(nullptr), folder.Path(), false), StartResult::Running);
     // Another program's window under the published number.
     const HWND stranger = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
                                           GetModuleHandleW(nullptr), nullptr);
     ShowWindow(stranger, SW_SHOWMINNOACTIVE);
     folder.WriteSettings("[运行设置]\r\n窗口代号=" + std::to_string(reinterpret_cast<UINT_PTR>(stranger)) + "\r\n");
-    MainWindow second;
+    ProbedMainWindow second;
     EXPECT_EQ(second.Create(GetModuleHandleW(nullptr), folder.Path(), false), StartResult::AnotherInstance);
     EXPECT_TRUE(IsIconic(stranger));
     DestroyWindow(stranger);
@@ -261,7 +261,7 @@ TEST(Startup, StaleWindowNumberRestoresNoStranger) {
 TEST(Startup, SeveralInstancesRunWhenAllowed) {
     ProgramFolder folder;
     folder.WriteSettings("[其他设置]\r\n允许多开=真\r\n");
-    MainWindow first, second;
+    ProbedMainWindow first, second;
     EXPECT_EQ(first.Create(GetModuleHandleW(nullptr), folder.Path(), false), StartResult::Running);
     EXPECT_EQ(second.Create(GetModuleHandleW(nullptr), folder.Path(), false), StartResult::Running);
     // Neither made nor held the marker.

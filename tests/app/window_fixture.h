@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "edit_box_adapter.h"
-#include "main_window.h"
+#include "main_window_probe.h"
 #include "message_loop.h"
 #include "program_folder.h"
 #include "status_bar_adapter.h"
@@ -143,5 +143,5 @@ protected:
     std::string statusMessage() { return window_.StatusText().PartText(StatusPart::Message); }
 
     ProgramFolder folder_;
-    MainWindow window_;
+    ProbedMainWindow window_;
 };

@@ -18,7 +18,7 @@
 #include "find_replace.h"
 #include "file_io.h"
 #include "gbk_codec.h"
-#include "main_window.h"
+#include "main_window_probe.h"
 #include "memory_text_box.h"
 #include "message_loop.h"
 #include "program_files.h"
@@ -157,7 +157,7 @@ std::wstring LineOf(HWND box, int line) {
 // A started main window with a fresh program folder of its own.
 struct Started {
     ProgramFolder folder;
-    MainWindow window;
+    ProbedMainWindow window;
     bool running = false;
 
     explicit Started(const char* settings) {
@@ -368,7 +368,7 @@ void RunStartCase(const StartCase& c) {
         if (c.settings) folder.WriteSettings(settings);
         if (!c.backup.empty()) ProgramFolder::WriteBytes(folder.File(programfiles::kBackupFile), c.backup);
         {
-            MainWindow window;
+            ProbedMainWindow window;
             const double t0 = Now();
             const bool running = window.Create(GetModuleHandleW(nullptr), folder.Path(), false) == StartResult::Running;
             if (running) window.Show(SW_SHOWNORMAL);
@@ -757,7 +757,7 @@ int main(int argc, char** argv) {
         // The process's first window also loads the common controls and
         // registers the window class.
         ProgramFolder folder;
-        MainWindow window;
+        ProbedMainWindow window;
         const double t0 = Now();
         window.Create(GetModuleHandleW(nullptr), folder.Path(), false);
         window.Show(SW_SHOWNORMAL);

@@ -53,6 +53,7 @@ protected:
     SettingsFile file{store, programfiles::kSettingsFile};
     Settings settings;
     FakeHost host;
+    OptionsSession session;
     TestWindow owner;
 };
 
@@ -86,7 +87,7 @@ TEST_F(OptionsWindowTest, OkStoresAppliesAndWritesTheOptions) {
         SetDlgItemTextW(panel, IDC_OPT_UNDO_DEPTH, L"0");
         Click(dialog, IDOK);
     });
-    EXPECT_TRUE(RunOptionsWindow(GetModuleHandleW(nullptr), owner.Handle(), settings, file, host));
+    EXPECT_TRUE(RunOptionsWindow(GetModuleHandleW(nullptr), owner.Handle(), settings, file, host, session));
 
     EXPECT_EQ(altShown, 3);
     EXPECT_FALSE(keyEnabledBefore);
@@ -136,7 +137,7 @@ TEST_F(OptionsWindowTest, PositionWindowFromRememberPlacementThenCancelChangesNo
         seen.push_back(std::string("after save ") + (Checked(panel, IDC_OPT_REMEMBER_PLACEMENT) ? "on" : "off"));
         Click(dialog, IDCANCEL);
     });
-    EXPECT_FALSE(RunOptionsWindow(GetModuleHandleW(nullptr), owner.Handle(), settings, file, host));
+    EXPECT_FALSE(RunOptionsWindow(GetModuleHandleW(nullptr), owner.Handle(), settings, file, host, session));
 
     EXPECT_EQ(seen, (std::vector<std::string>{"fresh 0 no ok", "after cancel on", "79 no ok", "80 ok",
                                               "after save off"}));
@@ -164,7 +165,7 @@ TEST_F(OptionsWindowTest, TheWheelScrollsThePanel) {
         }
         Click(dialog, IDCANCEL);
     });
-    RunOptionsWindow(GetModuleHandleW(nullptr), owner.Handle(), settings, file, host);
+    RunOptionsWindow(GetModuleHandleW(nullptr), owner.Handle(), settings, file, host, session);
     EXPECT_EQ(positions, (std::vector<int>{0, 30, 30, 40, 50, 50, 40, kOptionsScrollMax}));
 }
 
