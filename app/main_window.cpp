@@ -94,6 +94,7 @@ bool MainWindow::CreateControls() {
     if (statusTip_.Create(window)) statusTip_.Attach(status, kStatusBarTip);
     find_ = std::make_unique<FindEffects>(instance, window, core_->Text, box_, settings_);
     keyboard_ = std::make_unique<KeyboardEffects>(instance, window, *core_, box_);
+    closing_.Attach(window, core_->SettingsStore, keyboard_->Window());
     edge_.Attach(
         window, settings_,
         [this] { return keyboard_ && keyboard_->Window().IsOpen() ? keyboard_->Window().Handle() : nullptr; },
@@ -229,10 +230,10 @@ bool MainWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
         if (static_cast<int>(wParam) == edge_.ShowHideHotKeyId()) edge_.ShowHide();
         return true;
     case kTrayMessage:
-        OnTrayEvent(lParam);
+        closing_.OnTrayEvent(lParam);
         return true;
     case WM_CLOSE:
-        if (CloseQuery()) EndWhenIdle();
+        if (closing_.CloseQuery()) EndWhenIdle();
         return true;
     case kEndMessage:
         EndWhenIdle();
@@ -253,7 +254,7 @@ bool MainWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
         // Saved on the way out already, unless destroyed some other way.
         if (running_) exitSave_.Run(core_->SettingsStore, core_->Files, settings_, core_->Text);
         dropTarget_.Revoke();
-        tray_.Remove();
+        closing_.RemoveTrayIcon();
         edge_.UnregisterShowHideHotKey();
         if (endsProgram_) PostQuitMessage(0);
         return true;
@@ -275,7 +276,7 @@ void MainWindow::Release() {
     accumulator_.reset();
     files_.reset();
     core_.reset();
-    tray_.Remove();
+    closing_.RemoveTrayIcon();
 }
 
 EditBoxAdapter& MainWindow::BoxText() { return core_->Text; }

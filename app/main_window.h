@@ -27,9 +27,8 @@
 #include "options_window.h"
 #include "settings.h"
 #include "skin.h"
-#include "subclass.h"
 #include "text_changed.h"
-#include "tray_icon.h"
+#include "window_closing.h"
 #include "window.h"
 
 class AccumulatorEffects;
@@ -75,8 +74,8 @@ protected:
     EngineState& State() { return state_; }
     const CommandTable& Commands() const { return commands_; }
     const UndoHistory& History() const;
-    bool TrayIconShown() const { return tray_.Shown(); }
-    bool SessionEnding() const { return sessionEnding_; }
+    bool TrayIconShown() const { return closing_.TrayIconShown(); }
+    bool SessionEnding() const { return closing_.SessionEnding(); }
     int ShowHideHotKeyId() const { return edge_.ShowHideHotKeyId(); }
 
 private:
@@ -136,18 +135,6 @@ private:
     void UpdateModeStatus() override;
     void FractionConvert() override;
 
-    // Closing and the tray (main_window_closing.cpp).
-    // True lets the window close; a refused close leaves it minimised or hidden.
-    bool CloseQuery();
-    bool ExitDecision();
-    // Hidden in the tray; without a tray icon nothing could bring it back,
-    // so it stays minimised instead.
-    void HideToTray();
-    // Back from the tray or the task bar in its remembered state, in front.
-    void BringBack();
-    void OnTrayEvent(LPARAM mouseMessage);
-    void ShowTrayMenu();
-
     // Everything the window owns beyond its own parts; freed once the
     // window is destroyed and no handler of it is running.
     void Release();
@@ -187,7 +174,6 @@ private:
     std::wstring programFolder_;
     bool endsProgram_ = false;
     bool running_ = false;          // set up in full: a second instance's window never saves
-    bool sessionEnding_ = false;    // a log-off or shut-down is under way
     bool escCloses_ = false;        // Esc asks the window to close; set by the options only
     unsigned keyDelayInterval_ = 0;
     bool fullScreenKeyOn_ = false;  // the full-screen key's state, checked in 视图
@@ -205,11 +191,10 @@ private:
     MainFrame frame_{box_, menus_, settings_};
     CommandTable commands_;
     ModeDisplays modes_{commands_, menus_, settings_, state_};
-    Subclass sessionWatch_;  // marks a log-off or shut-down
     BalloonTip statusTip_;   // how to use the status bar
-    TrayIcon tray_;
     std::unique_ptr<Skin> skin_;
     EdgeDocking edge_;
+    WindowClosing closing_{settings_, edge_, box_, menus_, modes_};
     DropTargetRegistration dropTarget_;
     ExitSave exitSave_;
 

@@ -107,7 +107,7 @@ void MainWindow::BuildCommands() {
     t.Add(IDM_VIEW_FULL_SCREEN, {}, [this] { frame_.FullScreen(); }, nullptr, [this] { return fullScreenKeyOn_; });
 
     // 托盘菜单.
-    t.Add(IDM_TRAY_OPEN, {}, [this] { BringBack(); });
+    t.Add(IDM_TRAY_OPEN, {}, [this] { closing_.BringBack(); });
     t.Add(IDM_TRAY_EXIT, {}, [this] { PostEndOfProgram(Handle()); });
 
     // 其他, 设置, 关于: the windows not built yet are greyed.

@@ -24,10 +24,10 @@ bool MainWindow::SaveBeforeEnd() {
     const bool settingsFailed = !saved.SettingsSaved || writeFailurePending_;
     writeFailurePending_ = false;
     // A log-off cannot wait for an answer.
-    if (!sessionEnding_) {
+    if (!closing_.SessionEnding()) {
         if (!saved.BackupSaved) {
             if (!AskEndWithoutBackup(Handle())) {
-                BringBack();
+                closing_.BringBack();
                 return false;
             }
         } else if (settingsFailed) {

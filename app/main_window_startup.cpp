@@ -51,7 +51,7 @@ StartResult MainWindow::MainWindowCreated() {
     frame_.SetAlpha(WindowAlpha(settings_.SkinOpacity));
 
     // 7. Tray icon; 8. font.
-    tray_.Add(Handle(), kTrayMessage, trayIcon_, L"Numerel");
+    closing_.AddTrayIcon(kTrayMessage, trayIcon_);
     ReadFontKeys(file, settings_);
     ApplyFont();
 
@@ -99,12 +99,7 @@ StartResult MainWindow::CheckSingleInstance() {
 }
 
 void MainWindow::InstallSubclassing() {
-    // Windows asks before a log-off or shut-down; a cancelled one clears it.
-    sessionWatch_.Install(Handle(), [this](UINT message, WPARAM wParam, LPARAM, bool&) -> LRESULT {
-        if (message == WM_QUERYENDSESSION) sessionEnding_ = true;
-        if (message == WM_ENDSESSION && !wParam) sessionEnding_ = false;
-        return 0;
-    });
+    closing_.WatchSessionEnd();
     box_.HandMessagesTo({&core_->Keys, &core_->Chars, &core_->Text, &core_->Clipboard, &settings_});
 }
 

@@ -73,6 +73,7 @@ TEST_F(OptionsWindowTest, OkStoresAppliesAndWritesTheOptions) {
         SendDlgItemMessageW(panel, IDC_OPT_SHOWHIDE_MODS, CB_SETCURSEL, 1, 0);  // Ctrl
         SendDlgItemMessageW(panel, IDC_OPT_SHOWHIDE_KEY, CB_SETCURSEL, 4, 0);   // F5
         Click(panel, IDC_OPT_MULDIV);
+        Click(panel, IDC_OPT_SMART_PASTE);
 
         const HWND tabs = GetDlgItem(dialog, IDC_OPT_TABS);
         SendMessageW(tabs, TCM_SETCURSEL, 1, 0);
@@ -94,6 +95,8 @@ TEST_F(OptionsWindowTest, OkStoresAppliesAndWritesTheOptions) {
     EXPECT_TRUE(keyEnabledAfter);
     EXPECT_EQ(pageScroll, 257);
     EXPECT_EQ(draggedPage, 2);
+    // 双击时智能粘贴 is kept for the next opening, never stored.
+    EXPECT_TRUE(session.SmartPaste);
     // What OK does with the controls is the logic's (tests/panels); here
     // the controls reach it and the file is written.
     ASSERT_EQ(host.calls.size(), 8u);
