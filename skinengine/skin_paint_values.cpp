@@ -11,6 +11,28 @@
 
 #include "skin_draw.h"
 
+namespace {
+
+// Item `index` of a list or a combo box's list, read with its length and
+// text messages (LB_GETTEXTLEN and LB_GETTEXT, or the CB_ pair).
+std::wstring ItemText(HWND window, UINT lengthMessage, UINT textMessage, WPARAM index) {
+    std::wstring text(static_cast<size_t>(std::max<LRESULT>(0, SendMessageW(window, lengthMessage, index, 0))) + 1,
+                      L'\0');
+    text.resize(static_cast<size_t>(
+        std::max<LRESULT>(0, SendMessageW(window, textMessage, index, reinterpret_cast<LPARAM>(text.data())))));
+    return text;
+}
+
+// The dotted focus rectangle in the skin's colours: its dots take the
+// DC's text and background colours.
+void FocusRectangle(HDC dc, const RECT& rect, COLORREF ink, COLORREF paper) {
+    SetTextColor(dc, ink);
+    SetBkColor(dc, paper);
+    DrawFocusRect(dc, &rect);
+}
+
+}  // namespace
+
 void PaintTrackBar(HWND window, HDC dc, const SkinColours& colours, bool hot) {
     RECT client, channel, thumb;
     GetClientRect(window, &client);
@@ -78,19 +100,13 @@ void PaintComboBox(HWND window, HDC dc, const SkinColours& colours, bool hot) {
         return;
     }
     if (chosen >= 0) {
-        std::wstring text(static_cast<size_t>(std::max<LRESULT>(0, SendMessageW(window, CB_GETLBTEXTLEN, chosen, 0))) + 1,
-                          L'\0');
-        text.resize(static_cast<size_t>(
-            std::max<LRESULT>(0, SendMessageW(window, CB_GETLBTEXT, chosen, reinterpret_cast<LPARAM>(text.data())))));
+        const std::wstring text = ItemText(window, CB_GETLBTEXTLEN, CB_GETLBTEXT, chosen);
         FontIn font(dc, FontOf(window));
         Text(dc, text, item, enabled ? colours[kSkinButtonText] : colours[kSkinDisabledText],
              DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX | DT_END_ELLIPSIS);
     }
-    if (focused && !SendMessageW(window, CB_GETDROPPEDSTATE, 0, 0)) {
-        SetTextColor(dc, colours[kSkinButtonText]);
-        SetBkColor(dc, colours[kSkinButtonFace]);
-        DrawFocusRect(dc, &item);
-    }
+    if (focused && !SendMessageW(window, CB_GETDROPPEDSTATE, 0, 0))
+        FocusRectangle(dc, item, colours[kSkinButtonText], colours[kSkinButtonFace]);
 }
 
 void PaintListBox(HWND window, HDC dc, const SkinColours& colours) {
@@ -108,9 +124,7 @@ void PaintListBox(HWND window, HDC dc, const SkinColours& colours) {
         RECT item;
         if (SendMessageW(window, LB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&item)) == LB_ERR) break;
         if (item.top >= client.bottom) break;
-        std::wstring text(static_cast<size_t>(std::max<LRESULT>(0, SendMessageW(window, LB_GETTEXTLEN, i, 0))) + 1, L'\0');
-        text.resize(static_cast<size_t>(
-            std::max<LRESULT>(0, SendMessageW(window, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data())))));
+        const std::wstring text = ItemText(window, LB_GETTEXTLEN, LB_GETTEXT, i);
         COLORREF ink = enabled ? colours[kSkinMenuText] : colours[kSkinDisabledText];
         if (SendMessageW(window, LB_GETSEL, i, 0) > 0) {
             Fill(dc, item, colours[kSkinMenuHighlight]);
@@ -119,11 +133,7 @@ void PaintListBox(HWND window, HDC dc, const SkinColours& colours) {
         RECT inner = item;
         inner.left += 2;
         Text(dc, text, inner, ink, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX | tabs);
-        if (focused && i == caret) {
-            SetTextColor(dc, colours[kSkinMenuText]);
-            SetBkColor(dc, colours[kSkinMenu]);
-            DrawFocusRect(dc, &item);
-        }
+        if (focused && i == caret) FocusRectangle(dc, item, colours[kSkinMenuText], colours[kSkinMenu]);
     }
 }
 
