@@ -260,7 +260,7 @@ bool MainWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
         return true;
     case WM_NCDESTROY:
         menus_.WindowDestroyed(Handle());
-        releasePending_ = true;
+        handlers_.ReleasePending = true;
         frame_.StatusDestroyed();
         break;
     default:

@@ -145,9 +145,9 @@ private:
     // outermost handler ends, so none finds its objects freed under it.
     class HandlerScope {
     public:
-        explicit HandlerScope(MainWindow& window) : window_(window) { ++window_.handlerDepth_; }
+        explicit HandlerScope(MainWindow& window) : window_(window) { ++window_.handlers_.Depth; }
         ~HandlerScope() {
-            if (--window_.handlerDepth_ == 0) window_.AfterHandlers();
+            if (--window_.handlers_.Depth == 0) window_.AfterHandlers();
         }
         HandlerScope(const HandlerScope&) = delete;
         HandlerScope& operator=(const HandlerScope&) = delete;
@@ -177,11 +177,14 @@ private:
     bool escCloses_ = false;        // Esc asks the window to close; set by the options only
     unsigned keyDelayInterval_ = 0;
     bool fullScreenKeyOn_ = false;  // the full-screen key's state, checked in 视图
-    int handlerDepth_ = 0;          // HandlerScopes on the stack
-    bool releasePending_ = false;   // destroyed: release when the handlers are done
-    bool endPending_ = false;       // the end was asked while other handlers ran
-    bool writeFailurePending_ = false;  // a settings write failed, not reported yet
-    bool reportPosted_ = false;         // kWriteFailedMessage is on its way
+    // The handlers on the stack, and what waits for the outermost to end.
+    struct HandlerState {
+        int Depth = 0;                     // HandlerScopes on the stack
+        bool ReleasePending = false;       // destroyed: release when the handlers are done
+        bool EndPending = false;           // the end was asked while other handlers ran
+        bool WriteFailurePending = false;  // a settings write failed, not reported yet
+        bool ReportPosted = false;         // kWriteFailedMessage is on its way
+    } handlers_;
     HICON trayIcon_ = nullptr;          // shared with the window class: never freed
     OptionsSession optionsSession_;
 

@@ -9,8 +9,8 @@
 void MainWindow::EndWhenIdle() {
     // The message being handled is the only handler: nothing that asked for
     // the end, no modal loop, finds the window gone when it goes on.
-    if (handlerDepth_ > 1) {
-        endPending_ = true;
+    if (handlers_.Depth > 1) {
+        handlers_.EndPending = true;
         return;
     }
     if (SaveBeforeEnd()) DestroyWindow(Handle());
@@ -21,8 +21,8 @@ bool MainWindow::SaveBeforeEnd() {
     const ExitSaveResult saved = exitSave_.Write(core_->SettingsStore, core_->Files, settings_, core_->Text);
     // This action's earlier failures (the close's keyboard key) are told
     // with the exit save's.
-    const bool settingsFailed = !saved.SettingsSaved || writeFailurePending_;
-    writeFailurePending_ = false;
+    const bool settingsFailed = !saved.SettingsSaved || handlers_.WriteFailurePending;
+    handlers_.WriteFailurePending = false;
     // A log-off cannot wait for an answer.
     if (!closing_.SessionEnding()) {
         if (!saved.BackupSaved) {
@@ -39,33 +39,33 @@ bool MainWindow::SaveBeforeEnd() {
 }
 
 void MainWindow::AfterHandlers() {
-    if (releasePending_) {
-        releasePending_ = false;
+    if (handlers_.ReleasePending) {
+        handlers_.ReleasePending = false;
         Release();
         return;
     }
     if (!Handle()) return;
-    if (endPending_) {
-        endPending_ = false;
+    if (handlers_.EndPending) {
+        handlers_.EndPending = false;
         PostEndOfProgram(Handle());
     }
-    if (writeFailurePending_ && !reportPosted_) {
-        reportPosted_ = true;
+    if (handlers_.WriteFailurePending && !handlers_.ReportPosted) {
+        handlers_.ReportPosted = true;
         PostMessageW(Handle(), kWriteFailedMessage, 0, 0);
     }
 }
 
 void MainWindow::SettingsWriteFailed() {
-    writeFailurePending_ = true;
+    handlers_.WriteFailurePending = true;
     // A window of its own (the keyboard) wrote outside any handler.
-    if (handlerDepth_ == 0) AfterHandlers();
+    if (handlers_.Depth == 0) AfterHandlers();
 }
 
 void MainWindow::ReportWriteFailure() {
-    reportPosted_ = false;
+    handlers_.ReportPosted = false;
     // Inside another handler's modal loop: told when that handler is done.
-    if (handlerDepth_ > 1 || !writeFailurePending_) return;
-    writeFailurePending_ = false;
+    if (handlers_.Depth > 1 || !handlers_.WriteFailurePending) return;
+    handlers_.WriteFailurePending = false;
     // Once the exit save ran the program is on its way out.
     if (!exitSave_.Done()) ShowSettingsWriteFailure(Handle());
 }
