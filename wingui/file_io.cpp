@@ -87,11 +87,32 @@ HANDLE CreateTemporaryBeside(const std::wstring& path, std::wstring& temporary) 
         const HANDLE file =
             CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE) return file;
+        // Taken: by a file of the user's, or by another instance's
+        // temporary, which may be gone by now.
+        const DWORD error = GetLastError();
+        if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS) continue;
         // A folder of that name fails with "access denied", like a folder
         // without the right to write: only a name that exists means try on.
         if (GetFileAttributesW(temporary.c_str()) == INVALID_FILE_ATTRIBUTES) break;
     }
     return INVALID_HANDLE_VALUE;
+}
+
+// Moves `temporary` over `path`. Another instance replacing the same file
+// at the same moment makes the move fail for a few milliseconds ("access
+// denied" or a sharing violation): it is tried again a while before it
+// counts as failed.
+bool MoveOver(const std::wstring& temporary, const std::wstring& path) {
+    constexpr int kMoveAttempts = 20;
+    for (int attempt = 1;; ++attempt) {
+        if (MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return true;
+        const DWORD error = GetLastError();
+        const bool busy =
+            error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
+        if (!busy || attempt == kMoveAttempts) return false;
+        Sleep(static_cast<DWORD>(attempt));
+    }
 }
 
 }  // namespace
@@ -129,7 +150,7 @@ bool WriteFileAtomically(const std::wstring& path, const std::string& bytes) {
     if (!file.Valid()) return false;
     bool ok = WriteWhole(file.Get(), bytes) && FlushFileBuffers(file.Get());
     ok = file.Close() && ok;
-    ok = ok && MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    ok = ok && MoveOver(temporary, path);
     if (!ok) DeleteFileW(temporary.c_str());
     return ok;
 }

@@ -54,7 +54,30 @@ struct Process {
         return search.found;
     }
 
+    // The process's visible top-level windows as "class: title" lines,
+    // which tell what a process that does not end is waiting for.
+    std::wstring VisibleWindows() const {
+        Listing listing{info.dwProcessId, {}};
+        EnumWindows(&Process::List, reinterpret_cast<LPARAM>(&listing));
+        return listing.text;
+    }
+
 private:
+    struct Listing {
+        DWORD process;
+        std::wstring text;
+    };
+    static BOOL CALLBACK List(HWND window, LPARAM lParam) {
+        auto* listing = reinterpret_cast<Listing*>(lParam);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner != listing->process || !IsWindowVisible(window)) return TRUE;
+        wchar_t name[64] = {}, title[256] = {};
+        GetClassNameW(window, name, 64);
+        GetWindowTextW(window, title, 256);
+        listing->text += std::wstring(name) + L": " + title + L"\n";
+        return TRUE;
+    }
     struct Search {
         DWORD process;
         HWND found;
@@ -118,8 +141,8 @@ TEST(SecondInstance, BothRunWhenSeveralAreAllowed) {
     EXPECT_NE(one, two);
     PostMessageW(one, WM_CLOSE, 0, 0);
     PostMessageW(two, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(first.Ended(20000));
-    EXPECT_TRUE(second.Ended(20000));
+    EXPECT_TRUE(first.Ended(20000)) << first.VisibleWindows();
+    EXPECT_TRUE(second.Ended(20000)) << second.VisibleWindows();
     EXPECT_EQ(first.ExitCode(), 0u);
 }
 

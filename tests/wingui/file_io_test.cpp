@@ -4,6 +4,8 @@
 #include <windows.h>
 
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "file_io.h"
 #include "program_folder.h"
@@ -68,6 +70,25 @@ TEST_F(FileIoTest, AFailedReplaceLeavesEverythingAsItWas) {
     CloseHandle(held);
     EXPECT_EQ(ProgramFolder::ReadBytes(path), "old");
     EXPECT_EQ(folder_.Listing(), L"a.txt;dir;");
+}
+
+// Two instances closing together replace the same settings file at the
+// same moment: every replace succeeds and the file is one writer's whole.
+TEST_F(FileIoTest, WritersReplacingOneFileTogetherAllSucceed) {
+    const std::wstring path = Path(L"shared.ini");
+    int failures[3] = {};
+    std::vector<std::thread> writers;
+    for (int w = 0; w < 3; ++w)
+        writers.emplace_back([&, w] {
+            for (int i = 0; i < 200; ++i)
+                if (!WriteFileAtomically(path, std::string(4000, static_cast<char>('a' + w)))) ++failures[w];
+        });
+    for (std::thread& writer : writers) writer.join();
+    for (int failed : failures) EXPECT_EQ(failed, 0);
+    const std::string bytes = ReadWholeFile(path, 1 << 20).Bytes;
+    ASSERT_EQ(bytes.size(), 4000u);
+    EXPECT_EQ(bytes.find_first_not_of(bytes[0]), std::string::npos);
+    EXPECT_EQ(folder_.Listing(), L"shared.ini;");
 }
 
 }  // namespace
