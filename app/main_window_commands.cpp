@@ -45,14 +45,8 @@ void MainWindow::BuildCommands() {
     t.Add(IDM_EXIT, CtrlKey('Q'), [this] { files_->Commands().ExitCommand(); });
 
     // 编辑.
-    t.Add(IDM_UNDO, CtrlKey('Z'), [this] {
-        core_->Undo();
-        FocusBox();
-    });
-    t.Add(IDM_REDO, CtrlKey('Y'), [this] {
-        core_->Redo();
-        FocusBox();
-    });
+    t.Add(IDM_UNDO, CtrlKey('Z'), thenFocus([this] { core_->Undo(); }));
+    t.Add(IDM_REDO, CtrlKey('Y'), thenFocus([this] { core_->Redo(); }));
     t.Add(IDM_CUT, CtrlKey('X'), thenFocus([this] { SendMessageW(box_.Handle(), WM_CUT, 0, 0); }));
     t.Add(IDM_COPY, CtrlKey('C'), thenFocus([this] {
                if (!core_->Text.SelectedText().empty()) SendMessageW(box_.Handle(), WM_COPY, 0, 0);

@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <vector>
 
 #include "main_window_probe.h"
 #include "program_folder.h"
@@ -46,52 +47,47 @@ struct Process {
 
     // The process's main window, once it has one.
     HWND MainWindow(DWORD waitMs) const {
-        Search search = {info.dwProcessId, nullptr};
-        for (DWORD waited = 0; waited < waitMs && !search.found; waited += 50) {
-            EnumWindows(&Process::Visit, reinterpret_cast<LPARAM>(&search));
-            if (!search.found) Sleep(50);
+        for (DWORD waited = 0; waited < waitMs; waited += 50) {
+            for (HWND window : Windows())
+                if (ClassOf(window) == kMainWindowClass) return window;
+            Sleep(50);
         }
-        return search.found;
+        return nullptr;
     }
 
     // The process's visible top-level windows as "class: title" lines,
     // which tell what a process that does not end is waiting for.
     std::wstring VisibleWindows() const {
-        Listing listing{info.dwProcessId, {}};
-        EnumWindows(&Process::List, reinterpret_cast<LPARAM>(&listing));
-        return listing.text;
+        std::wstring text;
+        for (HWND window : Windows()) {
+            wchar_t title[256] = {};
+            GetWindowTextW(window, title, 256);
+            text += ClassOf(window) + L": " + title + L"\n";
+        }
+        return text;
     }
 
 private:
     struct Listing {
         DWORD process;
-        std::wstring text;
+        std::vector<HWND> windows;
     };
     static BOOL CALLBACK List(HWND window, LPARAM lParam) {
         auto* listing = reinterpret_cast<Listing*>(lParam);
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
-        if (owner != listing->process || !IsWindowVisible(window)) return TRUE;
-        wchar_t name[64] = {}, title[256] = {};
-        GetClassNameW(window, name, 64);
-        GetWindowTextW(window, title, 256);
-        listing->text += std::wstring(name) + L": " + title + L"\n";
+        if (owner == listing->process && IsWindowVisible(window)) listing->windows.push_back(window);
         return TRUE;
     }
-    struct Search {
-        DWORD process;
-        HWND found;
-    };
-    static BOOL CALLBACK Visit(HWND window, LPARAM lParam) {
-        auto* search = reinterpret_cast<Search*>(lParam);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
+    std::vector<HWND> Windows() const {
+        Listing listing{info.dwProcessId, {}};
+        EnumWindows(&Process::List, reinterpret_cast<LPARAM>(&listing));
+        return listing.windows;
+    }
+    static std::wstring ClassOf(HWND window) {
         wchar_t name[64] = {};
         GetClassNameW(window, name, 64);
-        if (owner != search->process || std::wstring(name) != kMainWindowClass || !IsWindowVisible(window))
-            return TRUE;
-        search->found = window;
-        return FALSE;
+        return name;
     }
 };
 
